@@ -1,0 +1,100 @@
+// The System Info button: find the system-information tool through two registry places and
+// start it. Every way this can fail ends in the same one message to the user.
+#include <array>
+#include <cstddef>
+
+#include "about/frm_about.h"
+#include "runtime/run_time_error.h"
+
+namespace quantaro {
+
+namespace {
+
+constexpr const char* toolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* toolPathValue = "PATH";
+constexpr const char* toolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr const char* toolFolderValue = "MSINFO";
+constexpr const char* toolFileName = "\\MSINFO32.EXE";
+constexpr const char* unavailable = "System Information Is Unavailable At This Time";
+
+constexpr std::size_t valueBufferSize = 1024;
+
+// A 32-bit number arrives least significant byte first; the decimal digits are what a path
+// made of it can hold. Wider data than the number's four bytes cannot be one.
+std::string decimalFromLittleEndian(std::span<const std::byte> bytes) {
+    if (bytes.size() > 4) {
+        throw RunTimeError::overflow();
+    }
+    std::uint32_t number = 0;
+    for (std::size_t i = bytes.size(); i-- > 0;) {
+        number = (number << 8) | std::to_integer<std::uint32_t>(bytes[i]);
+    }
+    return std::to_string(number);
+}
+
+}  // namespace
+
+void frmAbout::StartSysInfo() {
+    const SystemServices& system = application().services();
+    try {
+        std::string SysInfoPath;
+        // The first place names the tool itself and is trusted as it stands.
+        if (!GetKeyValue(registry::localMachine, toolPathKey, toolPathValue, SysInfoPath)) {
+            // The second names its folder, which must really hold the tool.
+            if (!GetKeyValue(registry::localMachine, toolFolderKey, toolFolderValue, SysInfoPath) ||
+                !system.isFile(SysInfoPath + toolFileName)) {
+                application().msgBox(unavailable, msgbox::okOnly);
+                return;
+            }
+            SysInfoPath += toolFileName;
+        }
+        system.startProgram(SysInfoPath);
+    } catch (const RunTimeError&) {
+        // Whatever went wrong, the user learns only that the tool cannot be started now.
+        application().msgBox(unavailable, msgbox::okOnly);
+    }
+}
+
+bool frmAbout::GetKeyValue(RegistryKey KeyRoot, const std::string& KeyName,
+                           const std::string& SubKeyRef, std::string& KeyVal) {
+    Registry& registry = *application().services().registry;
+    RegistryKey key = 0;
+    if (registry.openKey(KeyRoot, KeyName, registry::keyRead, key) != registry::success) {
+        // Nothing was opened, so there is nothing to close.
+        KeyVal.clear();
+        return false;
+    }
+    // Closing on every way out, an error passing through included.
+    struct KeyCloser {
+        Registry& registry;
+        RegistryKey key;
+        ~KeyCloser() { registry.closeKey(key); }
+    } closer{registry, key};
+
+    std::array<std::byte, valueBufferSize> data{};
+    std::uint32_t type = 0;
+    std::uint32_t size = valueBufferSize;
+    if (registry.queryValue(key, SubKeyRef, type, data, size) != registry::success || size == 0 ||
+        size > data.size()) {
+        KeyVal.clear();
+        return false;
+    }
+    std::span<const std::byte> bytes(data.data(), size);
+    // One terminating zero byte, and only one, is not part of the value.
+    if (bytes.back() == std::byte{0}) {
+        bytes = bytes.first(bytes.size() - 1);
+    }
+    switch (type) {
+        case registry::typeText:
+            KeyVal = registry.textFromBytes(bytes);
+            return true;
+        case registry::typeNumber:
+            KeyVal = decimalFromLittleEndian(bytes);
+            return true;
+        default:
+            // Neither a path nor a number: nothing the launcher could start.
+            return false;
+    }
+}
+
+}  // namespace quantaro

@@ -1,0 +1,69 @@
+// The forms runtime as the program's logic uses it: the one instance of each form, the event
+// dispatch boundary where run-time errors are reported, message boxes titled with the
+// application title, and the end of the program. It does not create widgets; the back end does.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/backend.h"
+#include "runtime/form.h"
+#include "runtime/system_services.h"
+
+namespace quantaro {
+
+// Message box style values: the icon sits in bits 4 to 6, as the program writes them.
+namespace msgbox {
+inline constexpr int okOnly = 0x00;
+inline constexpr int critical = 0x10;
+inline constexpr int question = 0x20;
+inline constexpr int exclamation = 0x30;
+inline constexpr int information = 0x40;
+}  // namespace msgbox
+
+class Application {
+  public:
+    Application(Backend& backend, SystemServices services);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The one instance of a form, created (not loaded) on first use.
+    template <class F>
+    F& form() {
+        for (const auto& existing : forms_) {
+            if (auto* found = dynamic_cast<F*>(existing.get())) {
+                return *found;
+            }
+        }
+        forms_.push_back(std::make_unique<F>(*this));
+        return static_cast<F&>(*forms_.back());
+    }
+
+    // Runs one event handler. A run-time error that escapes it is reported to the user here,
+    // and the program goes on; after End nothing runs any more.
+    void dispatch(const std::function<void()>& handler);
+
+    void msgBox(std::string_view prompt, int style);
+
+    // Unloads every form and leaves the event loop at once.
+    void End();
+    bool hasEnded() const { return ended_; }
+
+    // Told by a form after it unloaded; the program ends with its last window.
+    void formUnloaded();
+
+    Backend& backend() { return backend_; }
+    const SystemServices& services() const { return services_; }
+
+  private:
+    Backend& backend_;
+    SystemServices services_;
+    std::vector<std::unique_ptr<Form>> forms_;
+    bool ended_ = false;
+};
+
+}  // namespace quantaro

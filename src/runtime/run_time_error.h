@@ -1,0 +1,31 @@
+// Run-time errors of the forms runtime. They travel as exceptions; the event dispatch boundary
+// (event_dispatch.h) reports them, and only the system-information launcher catches one itself.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace quantaro {
+
+class RunTimeError : public std::runtime_error {
+  public:
+    RunTimeError(int number, const std::string& description)
+        : std::runtime_error(description), number_(number) {}
+
+    int number() const { return number_; }
+    std::string description() const { return what(); }
+
+    static RunTimeError invalidArgument() { return {5, "Invalid procedure call or argument"}; }
+    static RunTimeError overflow() { return {6, "Overflow"}; }
+    static RunTimeError typeMismatch() { return {13, "Type mismatch"}; }
+    static RunTimeError fileNotFound() { return {53, "File not found"}; }
+    static RunTimeError noSuchControl() { return {340, "Control array element does not exist"}; }
+    static RunTimeError notSupported() {
+        return {438, "Object doesn't support this property or method"};
+    }
+
+  private:
+    int number_;
+};
+
+}  // namespace quantaro

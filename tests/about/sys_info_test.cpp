@@ -1,0 +1,268 @@
+// The System Info button against an in-memory registry, a set of existing files and a program
+// starter that records what it was asked to start: which path starts, or that the user is
+// told the tool is unavailable, and that every registry key opened is closed again.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "about/frm_about.h"
+#include "runtime/run_time_error.h"
+#include "support/headless_program.h"
+#include "support/memory_registry.h"
+
+namespace quantaro::testing {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string pathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string folderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string unavailable =
+    "MsgBox(Quantaro,None):System Information Is Unavailable At This Time";
+
+std::vector<std::byte> bytes(std::initializer_list<int> values) {
+    std::vector<std::byte> result;
+    for (int value : values) {
+        result.push_back(static_cast<std::byte>(value));
+    }
+    return result;
+}
+
+// A machine as the launcher sees it: registry, files on disk, and what got started.
+struct Machine {
+    std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();
+    std::set<std::string> files;
+    std::set<std::string> startable;
+    std::vector<std::string> started;
+
+    SystemServices services() {
+        SystemServices services;
+        services.registry = registry;
+        services.isFile = [this](const std::string& path) { return files.count(path) > 0; };
+        services.startProgram = [this](const std::string& path) {
+            if (startable.count(path) == 0) {
+                throw RunTimeError::fileNotFound();
+            }
+            started.push_back(path);
+        };
+        return services;
+    }
+
+    void expectEveryKeyClosedOnce() const {
+        EXPECT_TRUE(registry->openKeys().empty());
+        EXPECT_TRUE(registry->strayCloses().empty());
+        for (const auto& opening : registry->openings()) {
+            EXPECT_EQ(opening.access, registry::keyRead) << opening.path;
+            if (opening.handle != 0) {
+                EXPECT_EQ(registry->closeCount(opening.handle), 1) << opening.path;
+            }
+        }
+    }
+};
+
+struct ValueCase {
+    const char* name;
+    std::function<void(MemoryRegistry&)> store;
+    bool read;
+    std::string text;
+};
+
+class GetKeyValue : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(GetKeyValue, ReadsTheValueAsTextOrReportsItUnread) {
+    Machine machine;
+    GetParam().store(*machine.registry);
+    HeadlessProgram program(machine.services());
+    std::string text;
+    const bool read = program.application().form<frmAbout>().GetKeyValue(registry::localMachine,
+                                                                         pathKey, "PATH", text);
+    EXPECT_EQ(read, GetParam().read);
+    EXPECT_EQ(text, GetParam().text);
+    machine.expectEveryKeyClosedOnce();
+}
+
+auto text(const std::string& stored) {
+    return
+        [stored](MemoryRegistry& r) { r.setText(registry::localMachine, pathKey, "PATH", stored); };
+}
+auto value(std::uint32_t type, std::vector<std::byte> stored) {
+    return [type, stored](MemoryRegistry& r) {
+        r.setValue(registry::localMachine, pathKey, "PATH", type, stored);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AboutWindow, GetKeyValue,
+    ::
+        testing::
+            Values(
+                ValueCase{"TextLosesItsTerminator", text("C:\\Tools\\msinfo32.exe\0"s), true,
+                          "C:\\Tools\\msinfo32.exe"},
+                ValueCase{"TextWithoutTerminatorKeepsEveryByte", text("C:\\msinfo32.exe"), true,
+                          "C:\\msinfo32.exe"},
+                ValueCase{"TextLosesOnlyTheLastOfTwoTerminators", text("abc\0\0"s), true, "abc\0"s},
+                ValueCase{"TextOfOnlyATerminatorIsEmptyButRead", text("\0"s), true, ""},
+                ValueCase{"TextFillingTheWholeBuffer", text(std::string(1023, 'x') + '\0'), true,
+                          std::string(1023, 'x')},
+                ValueCase{"TextLargerThanTheBufferIsUnread", text(std::string(1024, 'x') + '\0'),
+                          false, ""},
+                ValueCase{"AnEmptyValueIsUnread", value(registry::typeText, {}), false, ""},
+                ValueCase{"NumberStoredLeastSignificantByteFirst",
+                          value(registry::typeNumber, bytes({3, 2, 1, 0})), true, "66051"},
+                ValueCase{"NumberZero", value(registry::typeNumber, bytes({0, 0, 0, 0})), true,
+                          "0"},
+                ValueCase{"LargestNumber", value(registry::typeNumber, bytes({255, 255, 255, 255})),
+                          true, "4294967295"},
+                ValueCase{"ExpandableTextIsNoPathItCanUse", value(2, bytes({'a', 'b', 0})), false,
+                          ""},
+                ValueCase{"MissingKey", [](MemoryRegistry&) {}, false, ""},
+                ValueCase{
+                    "MissingValue",
+                    [](MemoryRegistry& r) { r.addKey(registry::localMachine, pathKey); }, false,
+                    ""},
+                ValueCase{
+                    "RefusedKey",
+                    [](MemoryRegistry& r) {
+                        r.setText(registry::localMachine, pathKey, "PATH", "C:\\msinfo32.exe");
+                        r.refuse(registry::localMachine, pathKey);
+                    },
+                    false, ""}),
+    [](const auto& info) { return info.param.name; });
+
+struct Route {
+    const char* name;
+    std::function<void(Machine&)> setUp;
+    std::vector<std::string> started;  // empty: the user is told it is unavailable
+    int keysOpened;
+};
+
+class StartSysInfo : public ::testing::TestWithParam<Route> {};
+
+TEST_P(StartSysInfo, StartsExactlyTheNamedToolOrSaysItIsUnavailable) {
+    Machine machine;
+    GetParam().setUp(machine);
+    HeadlessProgram program(machine.services());
+    program.click("cmdAbout");
+    const auto log = program.click("cmdSysInfo", "frmAbout");
+    EXPECT_EQ(machine.started, GetParam().started);
+    EXPECT_EQ(log, GetParam().started.empty() ? std::vector<std::string>{unavailable}
+                                              : std::vector<std::string>{});
+    EXPECT_EQ(static_cast<int>(machine.registry->openings().size()), GetParam().keysOpened);
+    EXPECT_NE(program.backend.window("frmAbout"), nullptr) << "the About window stays open";
+    machine.expectEveryKeyClosedOnce();
+}
+
+void toolPath(Machine& m, const std::string& stored) {
+    m.registry->setText(registry::localMachine, pathKey, "PATH", stored);
+}
+void toolFolder(Machine& m, const std::string& stored) {
+    m.registry->setText(registry::localMachine, folderKey, "MSINFO", stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AboutWindow, StartSysInfo,
+    ::testing::Values(
+        Route{"FromThePathOfTheFirstPlace",
+              [](Machine& m) {
+                  toolPath(m, "C:\\Tools\\msinfo32.exe\0"s);
+                  toolFolder(m, "C:\\Other\0"s);
+                  m.startable = {"C:\\Tools\\msinfo32.exe"};
+              },
+              {"C:\\Tools\\msinfo32.exe"},
+              1},
+        Route{"APathWithBlanksIsStartedAsItStands",
+              [](Machine& m) {
+                  toolPath(m, "C:\\Program Files\\Common Files\\msinfo32.exe\0"s);
+                  m.startable = {"C:\\Program Files\\Common Files\\msinfo32.exe"};
+              },
+              {"C:\\Program Files\\Common Files\\msinfo32.exe"},
+              1},
+        Route{"FromTheFolderOfTheSecondPlace",
+              [](Machine& m) {
+                  toolFolder(m, "C:\\Windows\\System32\0"s);
+                  m.files = m.startable = {"C:\\Windows\\System32\\MSINFO32.EXE"};
+              },
+              {"C:\\Windows\\System32\\MSINFO32.EXE"},
+              2},
+        Route{"TheSecondPlaceWhenTheFirstKeyHasNoPath",
+              [](Machine& m) {
+                  m.registry->addKey(registry::localMachine, pathKey);
+                  toolFolder(m, "D:\\Tools\0"s);
+                  m.files = m.startable = {"D:\\Tools\\MSINFO32.EXE"};
+              },
+              {"D:\\Tools\\MSINFO32.EXE"},
+              2},
+        Route{"AFolderEndingInABackslashGetsASecondOne",
+              [](Machine& m) {
+                  toolFolder(m, "D:\\Tools\\\0"s);
+                  m.files = m.startable = {"D:\\Tools\\\\MSINFO32.EXE"};
+              },
+              {"D:\\Tools\\\\MSINFO32.EXE"},
+              2},
+        Route{"TheSecondPlaceWhenTheFirstValueIsEmpty",
+              [](Machine& m) {
+                  m.registry->setValue(registry::localMachine, pathKey, "PATH", registry::typeText,
+                                       {});
+                  toolFolder(m, "D:\\Tools\0"s);
+                  m.files = m.startable = {"D:\\Tools\\MSINFO32.EXE"};
+              },
+              {"D:\\Tools\\MSINFO32.EXE"},
+              2},
+        Route{"TheSecondPlaceWhenTheFirstValueIsNoText",
+              [](Machine& m) {
+                  m.registry->setValue(registry::localMachine, pathKey, "PATH", 2, bytes({'x', 0}));
+                  toolFolder(m, "D:\\Tools\0"s);
+                  m.files = m.startable = {"D:\\Tools\\MSINFO32.EXE"};
+              },
+              {"D:\\Tools\\MSINFO32.EXE"},
+              2},
+        Route{"NeitherPlaceIsSet", [](Machine&) {}, {}, 2},
+        Route{"TheFolderDoesNotHoldTheTool",
+              [](Machine& m) { toolFolder(m, "C:\\Windows\0"s); },
+              {},
+              2},
+        Route{"TheSecondPlaceIsEmpty",
+              [](Machine& m) {
+                  m.registry->setValue(registry::localMachine, folderKey, "MSINFO",
+                                       registry::typeText, {});
+              },
+              {},
+              2},
+        // The first place is trusted without a file test, so a failed start is the end of it.
+        Route{"ThePathOfTheFirstPlaceCannotBeStarted",
+              [](Machine& m) {
+                  toolPath(m, "C:\\Windows\0"s);
+                  toolFolder(m, "C:\\Windows\\System32\0"s);
+                  m.files = m.startable = {"C:\\Windows\\System32\\MSINFO32.EXE"};
+              },
+              {},
+              1},
+        Route{"AnEmptyPathInTheFirstPlaceIsNotStartable",
+              [](Machine& m) {
+                  toolPath(m, "\0"s);
+                  toolFolder(m, "C:\\Windows\\System32\0"s);
+                  m.files = m.startable = {"C:\\Windows\\System32\\MSINFO32.EXE"};
+              },
+              {},
+              1}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(AboutWindow, RepeatsTheWholeLookupAtEverySystemInfoClick) {
+    Machine machine;
+    toolFolder(machine, "C:\\Tools\0"s);
+    machine.files = machine.startable = {"C:\\Tools\\MSINFO32.EXE"};
+    HeadlessProgram program(machine.services());
+    program.click("cmdAbout");
+    program.click("cmdSysInfo", "frmAbout");
+    program.click("cmdSysInfo", "frmAbout");
+    EXPECT_EQ(machine.started.size(), 2u);
+    EXPECT_EQ(machine.registry->openings().size(), 4u);
+    machine.expectEveryKeyClosedOnce();
+}
+
+}  // namespace
+}  // namespace quantaro::testing

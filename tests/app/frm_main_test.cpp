@@ -1,0 +1,294 @@
+// The converter window's behaviour on the headless back end: the unit list, the six
+// conversion routines with their write order, the warnings and the run-time errors.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "runtime/colour.h"
+#include "runtime/run_time_error.h"
+#include "support/headless_program.h"
+
+namespace quantaro::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+const std::array<std::string, 6> readOuts = {"txtBits",      "txtBytes",     "txtKillobytes",
+                                             "txtMegabytes", "txtGigabytes", "txtTerrabytes"};
+
+const std::array<std::string, 6> unitTexts = {
+    "Bits", "Bytes", "Killobytes (KB)", "Megabytes (MB)", "Gigabytes (GB)", "Terrabytes (TB)"};
+
+std::vector<std::string> textsOf(HeadlessProgram& program) {
+    std::vector<std::string> texts;
+    for (const auto& box : readOuts) {
+        texts.push_back(program.control(box).text());
+    }
+    return texts;
+}
+
+Log textWrites(const Log& log) {
+    Log writes;
+    for (const auto& entry : log) {
+        if (entry.find(".Text=") != std::string::npos) {
+            writes.push_back(entry);
+        }
+    }
+    return writes;
+}
+
+TEST(ConverterWindowAtStart, OffersTheSixUnitsInOrderWithNoneChosenAndEveryBoxEmpty) {
+    HeadlessProgram program;
+    EXPECT_EQ(program.control("cboUnit").items(),
+              std::vector<std::string>(unitTexts.begin(), unitTexts.end()));
+    EXPECT_EQ(program.control("cboUnit").text(), "");
+    EXPECT_EQ(program.control("txtUnit").text(), "");
+    for (const auto& box : readOuts) {
+        EXPECT_EQ(program.control(box).text(), "") << box;
+        EXPECT_EQ(program.control(box).backColor(), colours::windowBackground) << box;
+    }
+    EXPECT_TRUE(program.window("frmMain").isVisible());
+    EXPECT_EQ(program.window("frmMain").caption(), "Quantaro");
+}
+
+struct Example {
+    const char* name;
+    std::string value;
+    std::string unit;
+    std::vector<std::string> expected;  // bits to terrabytes
+};
+
+class WorkedExamples : public ::testing::TestWithParam<Example> {};
+
+TEST_P(WorkedExamples, FillEveryBoxFromItsNeighbour) {
+    HeadlessProgram program;
+    program.convert(GetParam().value, GetParam().unit);
+    EXPECT_EQ(textsOf(program), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConverterWindow, WorkedExamples,
+    ::testing::Values(
+        Example{"OneTerrabyte",
+                "1",
+                "Terrabytes (TB)",
+                {"8796093022208", "1099511627776", "1073741824", "1048576", "1024", "1"}},
+        Example{"AllThoseBitsAreOneTerrabyte",
+                "8796093022208",
+                "Bits",
+                {"8796093022208", "1099511627776", "1073741824", "1048576", "1024", "1"}},
+        Example{"TheTypedTextIsCopiedUnchanged",
+                "0080",
+                "Bits",
+                {"0080", "10", "0.009765625", "9.5367431640625E-06", "9.31322574615479E-09",
+                 "9.09494701772929E-12"}},
+        Example{"NegativeValuesKeepTheirSign",
+                "-1",
+                "Gigabytes (GB)",
+                {"-8589934592", "-1073741824", "-1048576", "-1024", "-1", "-0.0009765625"}},
+        Example{"ExponentFormIsReadBackByTheNextStep",
+                "1.5E+200",
+                "Terrabytes (TB)",
+                {"1.3194139533312E+213", "1.649267441664E+212", "1.610612736E+209", "1.572864E+206",
+                 "1.536E+203", "1.5E+200"}},
+        // A box far along the chain is computed from its shortened neighbour, so it differs
+        // in its last digit from a direct conversion of the input (1.52755444273859E-08).
+        Example{"EachStepReadsTheShownDigits",
+                "134365.109748157",
+                "Bits",
+                {"134365.109748157", "16795.6387185196", "16.4019909360543", "0.0160175692734905",
+                 "1.56421574936431E-05", "1.52755444273858E-08"}}),
+    [](const auto& info) { return info.param.name; });
+
+// Each routine's six writes, in order, for the value 3: the order and the source of every
+// write show in the figures (bits computed from bytes, not from kilobytes, and so on).
+struct WriteOrder {
+    const char* name;
+    std::string unit;
+    std::string entered;
+    Log writes;
+};
+
+class EveryRoutine : public ::testing::TestWithParam<WriteOrder> {};
+
+TEST_P(EveryRoutine, WritesItsSixBoxesInItsOwnOrder) {
+    HeadlessProgram program;
+    EXPECT_EQ(textWrites(program.convert("3", GetParam().unit)), GetParam().writes);
+}
+
+TEST_P(EveryRoutine, SetsAllTwelveColoursBeforeAnyTextAndHighlightsOnlyTheEnteredBox) {
+    HeadlessProgram program;
+    const Log log = program.convert("3", GetParam().unit);
+    const std::string& entered = GetParam().entered;
+    Log colours;
+    for (const auto& box : readOuts) {
+        const bool highlighted = box == entered;
+        colours.push_back(box + (highlighted ? ".BackColor=000000FF" : ".BackColor=8000000F"));
+        colours.push_back(box + (highlighted ? ".ForeColor=0000FFFF" : ".ForeColor=80000012"));
+    }
+    EXPECT_EQ(Log(log.begin(), log.begin() + 12), colours);
+}
+
+// A failure at any write stops the routine there: the colours and the earlier writes stand,
+// the later boxes keep what the previous conversion left, and the user is told.
+TEST_P(EveryRoutine, StopsAtAFailingWriteAndKeepsWhatCameBefore) {
+    for (std::size_t failing = 0; failing < 6; ++failing) {
+        HeadlessProgram program;
+        program.convert("5", GetParam().unit);
+        const std::vector<std::string> before = textsOf(program);
+        std::size_t writesSeen = 0;
+        program.backend.beforeSetText = [&](const std::string&, const std::string&) {
+            if (writesSeen++ == failing) {
+                throw RunTimeError::overflow();
+            }
+        };
+        const Log log = program.convert("3", GetParam().unit);
+        const Log expectedWrites(GetParam().writes.begin(), GetParam().writes.begin() + failing);
+        EXPECT_EQ(textWrites(log), expectedWrites) << "failing write " << failing + 1;
+        EXPECT_EQ(log.back(), "MsgBox(Quantaro,Critical):Overflow");
+        for (std::size_t later = failing; later < 6; ++later) {
+            const std::string box =
+                GetParam().writes[later].substr(0, GetParam().writes[later].find('.'));
+            const auto index = std::find(readOuts.begin(), readOuts.end(), box) - readOuts.begin();
+            EXPECT_EQ(program.control(box).text(), before[index]) << box;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConverterWindow, EveryRoutine,
+    ::testing::Values(
+        WriteOrder{
+            "SubBits",
+            "Bits",
+            "txtBits",
+            {"txtBits.Text=3", "txtBytes.Text=0.375", "txtKillobytes.Text=0.0003662109375",
+             "txtMegabytes.Text=3.57627868652344E-07", "txtGigabytes.Text=3.49245965480805E-10",
+             "txtTerrabytes.Text=3.41060513164849E-13"}},
+        WriteOrder{
+            "SubBytes",
+            "Bytes",
+            "txtBytes",
+            {"txtBits.Text=24", "txtBytes.Text=3", "txtKillobytes.Text=0.0029296875",
+             "txtMegabytes.Text=2.86102294921875E-06", "txtGigabytes.Text=2.79396772384644E-09",
+             "txtTerrabytes.Text=2.72848410531879E-12"}},
+        WriteOrder{"SubKillobytes",
+                   "Killobytes (KB)",
+                   "txtKillobytes",
+                   {"txtKillobytes.Text=3", "txtBytes.Text=3072", "txtBits.Text=24576",
+                    "txtMegabytes.Text=0.0029296875", "txtGigabytes.Text=2.86102294921875E-06",
+                    "txtTerrabytes.Text=2.79396772384644E-09"}},
+        WriteOrder{"SubMegabytes",
+                   "Megabytes (MB)",
+                   "txtMegabytes",
+                   {"txtMegabytes.Text=3", "txtKillobytes.Text=3072", "txtBytes.Text=3145728",
+                    "txtBits.Text=25165824", "txtGigabytes.Text=0.0029296875",
+                    "txtTerrabytes.Text=2.86102294921875E-06"}},
+        WriteOrder{"SubGigabytes",
+                   "Gigabytes (GB)",
+                   "txtGigabytes",
+                   {"txtGigabytes.Text=3", "txtMegabytes.Text=3072", "txtKillobytes.Text=3145728",
+                    "txtBytes.Text=3221225472", "txtBits.Text=25769803776",
+                    "txtTerrabytes.Text=0.0029296875"}},
+        WriteOrder{"SubTerrabytes",
+                   "Terrabytes (TB)",
+                   "txtTerrabytes",
+                   {"txtTerrabytes.Text=3", "txtGigabytes.Text=3072", "txtMegabytes.Text=3145728",
+                    "txtKillobytes.Text=3221225472", "txtBytes.Text=3298534883328",
+                    "txtBits.Text=26388279066624"}}),
+    [](const auto& info) { return info.param.name; });
+
+struct Refusal {
+    const char* name;
+    std::string value;
+    std::string unit;
+    Log expected;
+};
+
+class ConvertRefuses : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ConvertRefuses, WithAWarningAndAFocusMoveOrSilently) {
+    HeadlessProgram program;
+    program.convert("5", "Bits");
+    const std::vector<std::string> before = textsOf(program);
+    EXPECT_EQ(program.convert(GetParam().value, GetParam().unit), GetParam().expected);
+    EXPECT_EQ(textsOf(program), before);
+    EXPECT_EQ(program.control("txtBits").backColor(), colours::red);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConverterWindow, ConvertRefuses,
+    ::testing::Values(Refusal{"NoUnitChosen",
+                              "12",
+                              "",
+                              {"MsgBox(Quantaro,Exclamation):Select a Unit", "cboUnit.SetFocus"}},
+                      Refusal{"NoUnitAndNoValueWarnsOnlyOfTheUnit",
+                              "",
+                              "",
+                              {"MsgBox(Quantaro,Exclamation):Select a Unit", "cboUnit.SetFocus"}},
+                      Refusal{"NoValueAfterAnEarlierConversion",
+                              "",
+                              "Megabytes (MB)",
+                              {"MsgBox(Quantaro,Exclamation):Insert a value", "txtUnit.SetFocus"}},
+                      Refusal{"AUnitTextOfAnotherCase", "12", "bits", {}},
+                      Refusal{"AUnitTextWithATrailingBlank", "12", "Bits ", {}}),
+    [](const auto& info) { return info.param.name; });
+
+struct Failure {
+    const char* name;
+    std::string value;
+    std::string unit;
+    Log writes;
+    std::string message;
+};
+
+class ConvertFails : public ::testing::TestWithParam<Failure> {};
+
+TEST_P(ConvertFails, AtTheFirstStepThatCannotBeDoneAndTheProgramGoesOn) {
+    HeadlessProgram program;
+    const Log log = program.convert(GetParam().value, GetParam().unit);
+    EXPECT_EQ(textWrites(log), GetParam().writes);
+    EXPECT_EQ(log.back(), "MsgBox(Quantaro,Critical):" + GetParam().message);
+    EXPECT_EQ(program.backend.quitCount, 0);
+    program.convert("1", "Terrabytes (TB)");
+    EXPECT_EQ(program.control("txtBits").text(), "8796093022208");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConverterWindow, ConvertFails,
+    ::testing::Values(
+        Failure{"LettersAsBytes", "abc", "Bytes", {}, "Type mismatch"},
+        Failure{"LettersAsBits", "abc", "Bits", {"txtBits.Text=abc"}, "Type mismatch"},
+        Failure{"BlanksOnlyAreCopiedFirst",
+                "   ",
+                "Gigabytes (GB)",
+                {"txtGigabytes.Text=   "},
+                "Type mismatch"},
+        Failure{"BlanksOnlyAsBytesCopyNothing", "   ", "Bytes", {}, "Type mismatch"},
+        Failure{"BeyondTheDoubleRange", "2E+308", "Bits", {"txtBits.Text=2E+308"}, "Overflow"},
+        // Only multiplying steps can leave the double range; no box may ever show infinity.
+        Failure{"AProductBeyondTheDoubleRange",
+                "1E+300",
+                "Terrabytes (TB)",
+                {"txtTerrabytes.Text=1E+300", "txtGigabytes.Text=1.024E+303",
+                 "txtMegabytes.Text=1.048576E+306"},
+                "Overflow"},
+        Failure{"TheLargestDoubleTimesEight", "1.79769313486231E+308", "Bytes", {}, "Overflow"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ConverterWindowInAnotherLocale, ReadsAndWritesTheUsersDecimalSeparator) {
+    SystemServices services;
+    services.decimalSeparator = ",";
+    HeadlessProgram program(services);
+    program.convert("1,5", "Killobytes (KB)");
+    EXPECT_EQ(textsOf(program),
+              (std::vector<std::string>{"12288", "1536", "1,5", "0,00146484375",
+                                        "1,43051147460938E-06", "1,39698386192322E-09"}));
+    EXPECT_EQ(textWrites(program.convert("1.5", "Bytes")), Log{});
+}
+
+}  // namespace
+}  // namespace quantaro::testing
