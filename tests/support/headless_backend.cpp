@@ -55,7 +55,7 @@ void HeadlessControl::setText(const std::string& text) {
 }
 
 void HeadlessControl::setCaption(const std::string& caption) {
-    if (holdsText(layout_.kind)) {
+    if (holdsText(layout_.kind) || layout_.kind == ControlKind::Picture) {
         throw RunTimeError::notSupported();
     }
     caption_ = caption;
@@ -77,6 +77,9 @@ void HeadlessControl::setForeColor(Colour colour) {
 }
 
 void HeadlessControl::setFocus() {
+    if (layout_.kind == ControlKind::Frame || layout_.kind == ControlKind::Label) {
+        throw RunTimeError::notSupported();
+    }
     backend_.focused = std::string(layout_.name);
     record("SetFocus");
 }

@@ -1,0 +1,19 @@
+// The Qt 6 Widgets back end of the forms runtime: each window a dialog built from its layout
+// table, message boxes as Qt's, and the end of Qt's event loop. It holds no state of its own;
+// the windows belong to the forms that load them.
+#pragma once
+
+#include "runtime/backend.h"
+
+namespace quantaro {
+
+class QtBackend : public Backend {
+  public:
+    std::unique_ptr<Window> createWindow(const FormLayout& layout, WindowEvents& events) override;
+    // Blocks in Qt's modal loop until the user dismisses the box.
+    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
+    // Leaves the event loop once the handler that asked has returned.
+    void quit() override;
+};
+
+}  // namespace quantaro

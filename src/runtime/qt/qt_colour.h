@@ -1,0 +1,14 @@
+// The program's colour values as Qt colours: RGB values as they are, system colours as the
+// platform palette's colour of the same purpose.
+#pragma once
+
+#include <QColor>
+
+#include "runtime/colour.h"
+
+namespace quantaro {
+
+// Raises the runtime's invalid-argument error for a system colour index that does not exist.
+QColor qtColour(Colour colour);
+
+}  // namespace quantaro
