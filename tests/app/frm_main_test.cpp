@@ -281,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConverterWindowInAnotherLocale, ReadsAndWritesTheUsersDecimalSeparator) {
     SystemServices services;
-    services.decimalSeparator = ",";
+    services.decimalSeparator.assign(1, ',');
     HeadlessProgram program(services);
     program.convert("1,5", "Killobytes (KB)");
     EXPECT_EQ(textsOf(program),

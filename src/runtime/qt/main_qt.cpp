@@ -1,5 +1,5 @@
-// The Linux program: Qt's application object, the Qt back end, the platform's services with
-// the user's decimal separator, then the program's own start-up and Qt's event loop.
+// The Linux program: Qt's application object, the Qt back end, the platform's services (the
+// user's decimal separator among them), then the program's own start-up and Qt's event loop.
 #include <QApplication>
 #include <QIcon>
 
@@ -10,7 +10,6 @@
 #include "runtime/qt/qt_program_icon.h"
 #include "runtime/qt/qt_text.h"
 #include "runtime/system_services.h"
-#include "runtime/user_locale.h"
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
@@ -21,9 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     quantaro::QtBackend backend;
-    quantaro::SystemServices services = quantaro::platformServices();
-    services.decimalSeparator = quantaro::userDecimalSeparator();
-    quantaro::Application application(backend, std::move(services));
+    quantaro::Application application(backend, quantaro::platformServices());
     quantaro::startUp(application);
     return QApplication::exec();
 }
