@@ -6,17 +6,12 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "app/start_up.h"
-#include "runtime/application.h"
-#include "runtime/qt/qt_backend.h"
-#include "runtime/qt/qt_program_icon.h"
-#include "runtime/system_services.h"
+#include "runtime/qt/qt_start_up.h"
 
 namespace {
 
@@ -61,10 +56,6 @@ int main(int argc, char* argv[]) {
         dialog.show();
         return QApplication::exec();
     }
-    QApplication::setWindowIcon(QIcon(quantaro::programIcon()));
-    QApplication::setQuitOnLastWindowClosed(false);
-    quantaro::QtBackend backend;
-    quantaro::Application application(backend, quantaro::platformServices());
-    quantaro::startUp(application);
+    const quantaro::QtStartUp program;
     return QApplication::exec();
 }
