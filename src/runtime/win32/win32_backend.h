@@ -1,0 +1,68 @@
+// The Win32 back end: windows from layout tables, message boxes, and the message loop that runs
+// the system's dialog navigation for every window of the program. It keeps the list of open
+// windows and what they draw with; the program's logic never sees a Win32 type.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "runtime/backend.h"
+#include "runtime/win32/win32_display.h"
+#include "runtime/win32/win32_handles.h"
+
+namespace quantaro::win32 {
+
+class Win32Window;
+
+class Win32Backend final : public Backend {
+  public:
+    // What shows a message box: MessageBoxW, unless a test puts a recorder in its place.
+    using MessageBoxFunction = std::function<int(HWND owner, const std::wstring& text,
+                                                 const std::wstring& title, UINT style)>;
+
+    Win32Backend();
+    ~Win32Backend() override;
+    Win32Backend(const Win32Backend&) = delete;
+    Win32Backend& operator=(const Win32Backend&) = delete;
+
+    std::unique_ptr<Window> createWindow(const FormLayout& layout, WindowEvents& events) override;
+    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
+    void quit() override;
+
+    // Runs the message loop until quit and returns the exit code. With exitWhenIdle the loop
+    // also ends once a window has been painted and no message is waiting: the start-up
+    // benchmark's finish line.
+    int run(bool exitWhenIdle = false);
+    // Handles every message waiting now, as run would, then returns.
+    void processPendingMessages();
+    bool quitRequested() const { return quitRequested_; }
+    void replaceMessageBox(MessageBoxFunction show) { showMessageBox_ = std::move(show); }
+
+    // For the windows of this back end.
+    Win32Display& display() { return display_; }
+    HWND taskbarHidingOwner();
+    void windowOpened(Win32Window& window);
+    void windowClosing(Win32Window& window);
+    void windowPainted() { painted_ = true; }
+    void carryException(std::exception_ptr error) { carried_ = std::move(error); }
+
+  private:
+    void route(MSG& message);
+    Win32Window* programWindow(HWND handle) const;
+    bool isProgramWindow(HWND handle) const;
+    HWND messageBoxOwner() const;
+
+    Win32Display display_;
+    std::vector<Win32Window*> windows_;  // open, in the order they were made
+    WindowHandle hiddenOwner_;
+    MessageBoxFunction showMessageBox_;
+    std::exception_ptr carried_;
+    bool quitRequested_ = false;
+    bool painted_ = false;
+};
+
+}  // namespace quantaro::win32

@@ -1,0 +1,72 @@
+// The screen's resolution, the message font and the program icon, asked of the system once.
+#include "runtime/win32/win32_display.h"
+
+namespace quantaro::win32 {
+
+namespace {
+
+// The program declares itself aware of the system's resolution, so this is the resolution its
+// windows are drawn at, and the system metrics below are already given for it.
+int screenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// Native dialogs write every control in the message font; so does the program.
+FontHandle messageFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        throwLastError("SystemParametersInfoW");
+    }
+    FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
+    if (!font) {
+        throwLastError("CreateFontIndirectW");
+    }
+    return font;
+}
+
+IconHandle programIcon(int sizeMetric) {
+    const int size = GetSystemMetrics(sizeMetric);
+    const HANDLE icon =
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUANTARO_PROGRAM_ICON), IMAGE_ICON,
+                   size, size, LR_DEFAULTCOLOR);
+    if (icon == nullptr) {
+        throwLastError("LoadImageW of the program icon");
+    }
+    return IconHandle(static_cast<HICON>(icon));
+}
+
+}  // namespace
+
+Win32Display::Win32Display()
+    : dpi_(screenDpi()),
+      font_(messageFont()),
+      bigIcon_(programIcon(SM_CXICON)),
+      smallIcon_(programIcon(SM_CXSMICON)) {}
+
+COLORREF Win32Display::colourRef(Colour colour) {
+    if (isSystemColour(colour)) {
+        return GetSysColor(systemColourIndex(colour));
+    }
+    return RGB(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+HBRUSH Win32Display::brush(Colour colour) {
+    if (isSystemColour(colour)) {
+        return GetSysColorBrush(systemColourIndex(colour));
+    }
+    const auto known = solidBrushes_.find(colour);
+    if (known != solidBrushes_.end()) {
+        return known->second.get();
+    }
+    BrushHandle brush(CreateSolidBrush(colourRef(colour)));
+    if (!brush) {
+        throwLastError("CreateSolidBrush");
+    }
+    return solidBrushes_.emplace(colour, std::move(brush)).first->second.get();
+}
+
+}  // namespace quantaro::win32

@@ -1,0 +1,39 @@
+// The Windows program's entry point: the Win32 back end, the real operating-system services,
+// the program's start-up, then the message loop until the program ends.
+#include <windows.h>
+
+#include <cstdlib>
+#include <exception>
+#include <string_view>
+
+#include "app/start_up.h"
+#include "runtime/app_facts.h"
+#include "runtime/application.h"
+#include "runtime/win32/win32_backend.h"
+#include "runtime/win32/win32_text.h"
+
+namespace {
+
+// Set by the start-up benchmark: end as soon as the first window is on the screen and idle.
+bool exitWhenIdle() {
+    const char* value = std::getenv("QUANTARO_EXIT_WHEN_IDLE");
+    return value != nullptr && std::string_view(value) == "1";
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    using namespace quantaro;
+    try {
+        win32::Win32Backend backend;
+        Application application(backend, platformServices());
+        startUp(application);
+        return backend.run(exitWhenIdle());
+    } catch (const std::exception& error) {
+        // Only a failure of the back end itself comes here (the program's own run-time errors
+        // are reported where they happen); a windowed program has no other place to say so.
+        MessageBoxW(nullptr, win32::wideFromUtf8(error.what()).c_str(),
+                    win32::wideFromUtf8(app::Title).c_str(), MB_OK | MB_ICONHAND);
+        return EXIT_FAILURE;
+    }
+}

@@ -1,0 +1,324 @@
+// Creating a window and its controls from the layout table, and the window procedure.
+#include "runtime/win32/win32_window.h"
+
+#include <algorithm>
+
+#include "runtime/run_time_error.h"
+#include "runtime/win32/win32_backend.h"
+#include "runtime/win32/win32_text.h"
+
+namespace quantaro::win32 {
+
+namespace {
+
+constexpr const wchar_t* formClassName = L"QuantaroForm";
+
+// Control ids start well above IDOK and IDCANCEL, which dialog navigation sends for Enter and
+// Escape, so the two can never be mistaken for a control.
+constexpr int firstControlId = 1000;
+
+// Neither border lets the user resize the window, and neither has a minimize or maximize box.
+constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+DWORD extendedStyleOf(const FormLayout& layout) {
+    DWORD style = layout.showInTaskbar ? WS_EX_APPWINDOW : 0;
+    if (layout.border == Border::FixedDialog) {
+        style |= WS_EX_DLGMODALFRAME;
+    }
+    return style;
+}
+
+bool hasRole(const Win32Control& control, ButtonRole role) {
+    const ButtonRole own = control.layout().role;
+    return own == role || own == ButtonRole::DefaultAndCancel;
+}
+
+}  // namespace
+
+void Win32Window::registerClass() {
+    static const ATOM registered = registerWindowClass(formClassName, WindowProc);
+    (void)registered;
+}
+
+Win32Window::Win32Window(Win32Backend& backend, const FormLayout& layout, WindowEvents& events)
+    : backend_(backend), layout_(layout), events_(events) {
+    registerClass();
+    const Win32Display& display = backend.display();
+    const DWORD extendedStyle = extendedStyleOf(layout);
+    RECT frame{0, 0, display.pixels(layout.clientWidth), display.pixels(layout.clientHeight)};
+    AdjustWindowRectEx(&frame, windowStyle, FALSE, extendedStyle);
+    // A window without a taskbar button of its own belongs to the back end's hidden owner.
+    const HWND owner = layout.showInTaskbar ? nullptr : backend.taskbarHidingOwner();
+    handle_.reset(CreateWindowExW(extendedStyle, formClassName,
+                                  wideFromUtf8(layout.caption).c_str(), windowStyle, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                  owner, nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (!handle_) {
+        throwLastError("CreateWindowExW of a form");
+    }
+    SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(display.bigIcon()));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(display.smallIcon()));
+    createControls();
+    backend_.windowOpened(*this);
+}
+
+Win32Window::~Win32Window() {
+    backend_.windowClosing(*this);
+}
+
+// Tab follows the stacking order of the window's children from the top, and a new child goes
+// to the bottom. So the controls that take the focus are made first, in tab order, and the
+// frames and labels after them, the later rows of the table first: every frame lies beneath
+// the boxes drawn over it, and Tab never stops on a frame or label.
+void Win32Window::createControls() {
+    std::vector<const ControlLayout*> order;
+    for (const ControlLayout& row : layout_.controls) {
+        if (takesFocus(row.kind)) {
+            order.push_back(&row);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row) {
+        if (!takesFocus(row->kind)) {
+            order.push_back(&*row);
+        }
+    }
+    for (const ControlLayout* row : order) {
+        const int id = firstControlId + static_cast<int>(row - layout_.controls.data());
+        controls_.push_back(std::make_unique<Win32Control>(
+            handle(), *row, creationFor(*row, boundsOf(*row), id), backend_.display()));
+    }
+}
+
+// A control inside a frame is placed relative to the frame, but all controls are children of
+// the window itself: a frame as a parent would hide the boxes that lie over it.
+RECT Win32Window::boundsOf(const ControlLayout& row) const {
+    Twips left = row.left;
+    Twips top = row.top;
+    for (const ControlLayout& container : layout_.controls) {
+        if (!row.container.empty() && container.name == row.container) {
+            left += container.left;
+            top += container.top;
+        }
+    }
+    const Win32Display& display = backend_.display();
+    RECT bounds{display.pixels(left), display.pixels(top), display.pixels(left + row.width),
+                display.pixels(top + row.height)};
+    // The picture takes the size of its icon inside its border.
+    if (row.kind == ControlKind::Picture) {
+        bounds.right = bounds.left + GetSystemMetrics(SM_CXICON) + 2 * GetSystemMetrics(SM_CXEDGE);
+        bounds.bottom = bounds.top + GetSystemMetrics(SM_CYICON) + 2 * GetSystemMetrics(SM_CYEDGE);
+    }
+    return bounds;
+}
+
+Win32Control& Win32Window::control(std::string_view name) {
+    for (const auto& control : controls_) {
+        if (control->layout().name == name) {
+            return *control;
+        }
+    }
+    throw RunTimeError::noSuchControl();
+}
+
+Win32Control* Win32Window::controlOf(HWND handle) {
+    for (const auto& control : controls_) {
+        if (control->handle() == handle) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+Win32Control* Win32Window::controlWithRole(ButtonRole role) {
+    for (const auto& control : controls_) {
+        if (control->layout().kind == ControlKind::Button && hasRole(*control, role)) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+void Win32Window::setCaption(const std::string& caption) {
+    if (!SetWindowTextW(handle(), wideFromUtf8(caption).c_str())) {
+        throwLastError("SetWindowTextW");
+    }
+}
+
+void Win32Window::show() {
+    if (!shownBefore_) {
+        centre();
+        shownBefore_ = true;
+    }
+    ShowWindow(handle(), SW_SHOW);
+    SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(handle());
+}
+
+void Win32Window::centre() {
+    RECT frame;
+    GetWindowRect(handle(), &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(handle(), nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Win32Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    // A handler may unload this very window; the back end outlives it.
+    Win32Backend& backend = self->backend_;
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        // An exception must not unwind through the system's code; the loop rethrows it.
+        backend.carryException(std::current_exception());
+        return 0;
+    }
+}
+
+// Each message the program cares about goes to its On... member; the caller must not touch the
+// window after OnCommand or OnClose, which may have destroyed it.
+LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return OnControlColour(message, reinterpret_cast<HDC>(wParam),
+                                   reinterpret_cast<HWND>(lParam));
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case DM_GETDEFID:
+            return OnGetDefaultId();
+    }
+    return DefWindowProcW(handle(), message, wParam, lParam);
+}
+
+void Win32Window::OnCommand(int id, int code, HWND from) {
+    // Dialog navigation sends IDCANCEL for Escape; a window without a cancel button ignores it.
+    if (id == IDCANCEL) {
+        if (const Win32Control* cancel = controlWithRole(ButtonRole::Cancel)) {
+            events_.clicked(cancel->layout().name);
+        }
+        return;
+    }
+    const Win32Control* control = controlOf(from);
+    if (control != nullptr && control->layout().kind == ControlKind::Button && code == BN_CLICKED) {
+        events_.clicked(control->layout().name);
+    }
+}
+
+LRESULT Win32Window::OnControlColour(UINT message, HDC dc, HWND from) {
+    const Win32Control* control = controlOf(from);
+    if (control == nullptr) {
+        return DefWindowProcW(handle(), message, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(from));
+    }
+    SetTextColor(dc, Win32Display::colourRef(control->foreColor()));
+    SetBkColor(dc, Win32Display::colourRef(control->backColor()));
+    return reinterpret_cast<LRESULT>(backend_.display().brush(control->backColor()));
+}
+
+// Lines lie on the window's own surface, beneath every control. A wide pen is centred on its
+// line; the program's lines grow below (or right of) their coordinates instead, so that the
+// About window's white line lies beside its grey one rather than over it.
+void Win32Window::OnPaint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(handle(), &paint);
+    const Win32Display& display = backend_.display();
+    for (const LineLayout& line : layout_.lines) {
+        const int width = display.scaledPixels(line.widthPixels);
+        const PenHandle pen(CreatePen(PS_SOLID, width, Win32Display::colourRef(line.colour)));
+        const HGDIOBJ previous = SelectObject(dc, pen.get());
+        const bool horizontal = line.y1 == line.y2;
+        const int shiftX = horizontal ? 0 : width / 2;
+        const int shiftY = horizontal ? width / 2 : 0;
+        MoveToEx(dc, display.pixels(line.x1) + shiftX, display.pixels(line.y1) + shiftY, nullptr);
+        LineTo(dc, display.pixels(line.x2) + shiftX, display.pixels(line.y2) + shiftY);
+        SelectObject(dc, previous);
+    }
+    EndPaint(handle(), &paint);
+    backend_.windowPainted();
+}
+
+// A plain window forgets its focused control when the user switches away; coming back, the
+// user expects to find the focus where it was, or on the first control of the tab order.
+void Win32Window::OnActivate(bool active) {
+    if (!active) {
+        const HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(handle(), focused)) {
+            focusToRestore_ = focused;
+        }
+        return;
+    }
+    HWND target = focusToRestore_;
+    if (target == nullptr) {
+        const auto first =
+            std::min_element(controls_.begin(), controls_.end(), [](const auto& a, const auto& b) {
+                return std::pair(!takesFocus(a->layout().kind), a->layout().tabIndex) <
+                       std::pair(!takesFocus(b->layout().kind), b->layout().tabIndex);
+            });
+        target = first != controls_.end() ? (*first)->handle() : nullptr;
+    }
+    if (target != nullptr) {
+        SetFocus(target);
+    }
+}
+
+void Win32Window::OnClose() {
+    events_.closeRequested();
+}
+
+// Dialog navigation asks this to know which button Enter presses.
+LRESULT Win32Window::OnGetDefaultId() const {
+    for (const auto& control : controls_) {
+        if (control->layout().kind == ControlKind::Button &&
+            hasRole(*control, ButtonRole::Default)) {
+            return MAKELRESULT(GetDlgCtrlID(control->handle()), DC_HASDEFID);
+        }
+    }
+    return 0;
+}
+
+// Enter presses the focused button, or the default one while the focus is elsewhere; the heavy
+// border shows the user which. Dialog navigation in a window that is not a dialog leaves no
+// button marked once the focus leaves the buttons, so the back end asks this after each message.
+void Win32Window::showDefaultButton() {
+    const HWND focused = GetFocus();
+    const Win32Control* focusedControl = controlOf(focused);
+    const bool buttonFocused =
+        focusedControl != nullptr && focusedControl->layout().kind == ControlKind::Button;
+    for (const auto& control : controls_) {
+        if (control->layout().kind != ControlKind::Button) {
+            continue;
+        }
+        const bool looksDefault =
+            buttonFocused ? control->handle() == focused : hasRole(*control, ButtonRole::Default);
+        const LONG_PTR style = GetWindowLongPtrW(control->handle(), GWL_STYLE);
+        const LONG_PTR wanted = looksDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        if ((style & BS_TYPEMASK) != wanted) {
+            SendMessageW(control->handle(), BM_SETSTYLE, static_cast<WPARAM>(wanted), TRUE);
+        }
+    }
+}
+
+}  // namespace quantaro::win32

@@ -1,0 +1,65 @@
+// One window of the program: a top-level Win32 window built from a form's layout table, whose
+// window procedure routes each message to a small On... member. Keyboard handling (Tab, Enter,
+// Escape, access keys) is the system's dialog navigation, which the back end's message loop
+// runs for it; this class answers the questions that navigation asks. It runs no handler of
+// the program itself: clicks and close requests go to the form as events.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "runtime/backend.h"
+#include "runtime/win32/win32_control.h"
+#include "runtime/win32/win32_handles.h"
+
+namespace quantaro::win32 {
+
+class Win32Backend;
+
+class Win32Window final : public Window {
+  public:
+    Win32Window(Win32Backend& backend, const FormLayout& layout, WindowEvents& events);
+    ~Win32Window() override;
+
+    Win32Control& control(std::string_view name) override;
+    void setCaption(const std::string& caption) override;
+    void show() override;
+
+    HWND handle() const { return handle_.get(); }
+    const FormLayout& layout() const { return layout_; }
+    // Marks the button that Enter would press now: the focused button, else the default one.
+    void showDefaultButton();
+
+    // Registers the window class of the program's windows, once per process.
+    static void registerClass();
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnCommand(int id, int code, HWND from);
+    LRESULT OnControlColour(UINT message, HDC dc, HWND from);
+    void OnPaint();
+    void OnActivate(bool active);
+    void OnClose();
+    LRESULT OnGetDefaultId() const;
+
+    void createControls();
+    RECT boundsOf(const ControlLayout& layout) const;
+    Win32Control* controlOf(HWND handle);
+    Win32Control* controlWithRole(ButtonRole role);
+    void centre();
+
+    Win32Backend& backend_;
+    const FormLayout& layout_;
+    WindowEvents& events_;
+    WindowHandle handle_;
+    std::vector<std::unique_ptr<Win32Control>> controls_;
+    HWND focusToRestore_ = nullptr;
+    bool shownBefore_ = false;
+};
+
+}  // namespace quantaro::win32
