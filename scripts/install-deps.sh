@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a build needs, and only those that are missing.
+#   install-deps.sh run      what building and starting the Linux program needs
+#   install-deps.sh windows  what cross-building the Windows program needs
+#   install-deps.sh test     all of that plus the tests, the sanitizers and Wine to run them
+set -euo pipefail
+
+linux=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev)
+# The Windows build configures its tests too, so it needs GoogleTest's sources.
+windows=(cmake make python3 g++-mingw-w64-x86-64 mingw-w64-tools googletest)
+case "${1:-run}" in
+run) packages=("${linux[@]}") ;;
+windows) packages=("${windows[@]}") ;;
+test)
+    packages=("${linux[@]}" "${windows[@]}" libgtest-dev libgmock-dev xvfb xauth clang-format
+              wine wine64)
+    ;;
+*)
+    echo "usage: $0 run | windows | test" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
