@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <new>
 
 #include "runtime/run_time_error.h"
@@ -54,6 +55,29 @@ ControlCreation classAndStyle(const ControlLayout& layout) {
     throw RunTimeError::invalidArgument();
 }
 
+// The table's label widths fit a small dialog font; the system's message font may be wider.
+// A word is never cut: a label widens, from its left edge, to its longest word.
+void widenToLongestWord(HWND label, HFONT font, const std::wstring& caption) {
+    const HDC dc = GetDC(label);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    LONG widest = 0;
+    for (std::size_t start = 0; start < caption.size();) {
+        const std::size_t end = std::min(caption.find(L' ', start), caption.size());
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, caption.data() + start, static_cast<int>(end - start), &extent);
+        widest = std::max(widest, extent.cx);
+        start = end + 1;
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    RECT bounds;
+    GetWindowRect(label, &bounds);
+    if (widest > bounds.right - bounds.left) {
+        SetWindowPos(label, nullptr, 0, 0, widest, bounds.bottom - bounds.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 }  // namespace
 
 bool takesFocus(ControlKind kind) {
@@ -83,6 +107,9 @@ Win32Control::Win32Control(HWND window, const ControlLayout& layout,
         throwLastError("CreateWindowExW of a control");
     }
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(display.font()), FALSE);
+    if (layout.kind == ControlKind::Label) {
+        widenToLongestWord(handle_, display.font(), wideFromUtf8(layout.caption));
+    }
 }
 
 std::string Win32Control::windowText() const {
