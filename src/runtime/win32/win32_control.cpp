@@ -102,7 +102,7 @@ Win32Control::Win32Control(HWND window, const ControlLayout& layout,
         creation.exStyle, creation.className, wideFromUtf8(layout.caption).c_str(), creation.style,
         bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)), GetModuleHandleW(nullptr),
-        layout.kind == ControlKind::Picture ? display.bigIcon() : nullptr);
+        layout.kind == ControlKind::Picture ? display.icon() : nullptr);
     if (handle_ == nullptr) {
         throwLastError("CreateWindowExW of a control");
     }

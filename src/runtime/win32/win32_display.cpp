@@ -28,8 +28,8 @@ FontHandle messageFont() {
     return font;
 }
 
-IconHandle programIcon(int sizeMetric) {
-    const int size = GetSystemMetrics(sizeMetric);
+IconHandle programIcon() {
+    const int size = GetSystemMetrics(SM_CXICON);
     const HANDLE icon =
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUANTARO_PROGRAM_ICON), IMAGE_ICON,
                    size, size, LR_DEFAULTCOLOR);
@@ -41,11 +41,7 @@ IconHandle programIcon(int sizeMetric) {
 
 }  // namespace
 
-Win32Display::Win32Display()
-    : dpi_(screenDpi()),
-      font_(messageFont()),
-      bigIcon_(programIcon(SM_CXICON)),
-      smallIcon_(programIcon(SM_CXSMICON)) {}
+Win32Display::Win32Display() : dpi_(screenDpi()), font_(messageFont()), icon_(programIcon()) {}
 
 COLORREF Win32Display::colourRef(Colour colour) {
     if (isSystemColour(colour)) {

@@ -1,6 +1,6 @@
 // What every window of the program draws with, made once per back end: the screen's dots per
-// inch, the system's message font, the program icon in both sizes and the brushes for the
-// colours the program sets. It owns these GDI objects and deletes them; it creates no window.
+// inch, the system's message font, the program icon and the brushes for the colours the program
+// sets. It owns these GDI objects and deletes them; it creates no window.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +26,7 @@ class Win32Display {
     int scaledPixels(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi_, 96); }
 
     HFONT font() const { return font_.get(); }
-    HICON bigIcon() const { return bigIcon_.get(); }
-    HICON smallIcon() const { return smallIcon_.get(); }
+    HICON icon() const { return icon_.get(); }
 
     // 0x80000000 plus an index is the system colour of that index; anything else is 0x00BBGGRR.
     static COLORREF colourRef(Colour colour);
@@ -37,8 +36,7 @@ class Win32Display {
   private:
     int dpi_;
     FontHandle font_;
-    IconHandle bigIcon_;
-    IconHandle smallIcon_;
+    IconHandle icon_;
     std::map<Colour, BrushHandle> solidBrushes_;
 };
 
