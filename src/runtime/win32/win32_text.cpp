@@ -5,7 +5,8 @@
 
 #include <climits>
 #include <stdexcept>
-#include <system_error>
+
+#include "runtime/win32/win32_handles.h"
 
 namespace quantaro::win32 {
 
@@ -26,8 +27,7 @@ std::wstring wideFrom(UINT codePage, std::string_view text) {
     const int length = lengthOf(text.size());
     const int needed = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
     if (needed == 0) {
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                "MultiByteToWideChar");
+        throwLastError("MultiByteToWideChar");
     }
     std::wstring wide(static_cast<std::size_t>(needed), L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), needed);
@@ -42,8 +42,7 @@ std::string narrowFrom(UINT codePage, std::wstring_view text) {
     const int needed =
         WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     if (needed == 0) {
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                "WideCharToMultiByte");
+        throwLastError("WideCharToMultiByte");
     }
     std::string narrow(static_cast<std::size_t>(needed), '\0');
     WideCharToMultiByte(codePage, 0, text.data(), length, narrow.data(), needed, nullptr, nullptr);

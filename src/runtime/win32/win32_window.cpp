@@ -42,7 +42,6 @@ void Win32Window::registerClass() {
 
 Win32Window::Win32Window(Win32Backend& backend, const FormLayout& layout, WindowEvents& events)
     : backend_(backend), layout_(layout), events_(events) {
-    registerClass();
     const Win32Display& display = backend.display();
     const DWORD extendedStyle = extendedStyleOf(layout);
     RECT frame{0, 0, display.pixels(layout.clientWidth), display.pixels(layout.clientHeight)};
