@@ -38,29 +38,32 @@ class frmMain : public Form {
     void Form_Load() override;
 
   private:
-    // The read-out boxes in chain order, then the value box as the source of the first write.
-    enum class Box { Bits, Bytes, Killobytes, Megabytes, Gigabytes, Terrabytes, Unit };
+    // The six read-out boxes in chain order, then the value box the user types into.
+    enum class Box { Bits, Bytes, Killobytes, Megabytes, Gigabytes, Terrabytes, Value };
+    static constexpr int readOutBoxes = 6;
     enum class Operation { Copy, Multiply, Divide };
+    // One box written from another: a copy of its text, or its number times or over a factor.
+    // The row that copies the value box names the box of the entered unit.
     struct Write {
         Box target;
         Box source;
         Operation operation;
         double factor;
     };
-    using Writes = std::span<const Write, 6>;
+    using Writes = std::span<const Write, readOutBoxes>;
 
-    void convert(Box entered, Writes writes);
+    void convert(Writes writes);
     void perform(const Write& write);
-    ControlRef& box(Box which);
+    Control& box(Box which);
 
     ControlRef cboUnit{*this, "cboUnit"};
     ControlRef txtUnit{*this, "txtUnit"};
-    ControlRef txtBits{*this, "txtBits"};
-    ControlRef txtBytes{*this, "txtBytes"};
-    ControlRef txtKillobytes{*this, "txtKillobytes"};
-    ControlRef txtMegabytes{*this, "txtMegabytes"};
-    ControlRef txtGigabytes{*this, "txtGigabytes"};
-    ControlRef txtTerrabytes{*this, "txtTerrabytes"};
+    // Indexed by Box.
+    const ControlRef boxes_[readOutBoxes + 1] = {
+        {*this, "txtBits"},      {*this, "txtBytes"},     {*this, "txtKillobytes"},
+        {*this, "txtMegabytes"}, {*this, "txtGigabytes"}, {*this, "txtTerrabytes"},
+        {*this, "txtUnit"},
+    };
 };
 
 }  // namespace quantaro

@@ -2,106 +2,111 @@
 // row of writes run by one procedure. Every computed write reads the text its source box shows
 // at that moment, never a number carried over: the 15 digits a box shows are what the next
 // box is computed from.
-#include <array>
+#include <algorithm>
 
 #include "app/frm_main.h"
 #include "runtime/colour.h"
 #include "runtime/number_text.h"
+#include "runtime/run_time_error.h"
 
 namespace quantaro {
 
 namespace {
 
 constexpr double bitsPerByte = 8.0;
-constexpr double perStep = 1024.0;
+// Bytes to Killobytes, Killobytes to Megabytes and so on up: each unit is 1024 of the one below.
+constexpr double binaryKilo = 1024.0;
 
 }  // namespace
 
 void frmMain::SubBits() {
     static constexpr Write writes[] = {
-        {Box::Bits, Box::Unit, Operation::Copy, 0},
+        {Box::Bits, Box::Value, Operation::Copy, 0},
         {Box::Bytes, Box::Bits, Operation::Divide, bitsPerByte},
-        {Box::Killobytes, Box::Bytes, Operation::Divide, perStep},
-        {Box::Megabytes, Box::Killobytes, Operation::Divide, perStep},
-        {Box::Gigabytes, Box::Megabytes, Operation::Divide, perStep},
-        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, perStep},
+        {Box::Killobytes, Box::Bytes, Operation::Divide, binaryKilo},
+        {Box::Megabytes, Box::Killobytes, Operation::Divide, binaryKilo},
+        {Box::Gigabytes, Box::Megabytes, Operation::Divide, binaryKilo},
+        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, binaryKilo},
     };
-    convert(Box::Bits, writes);
+    convert(writes);
 }
 
 // The one routine that converts before it copies: bits come straight from the value box.
 void frmMain::SubBytes() {
     static constexpr Write writes[] = {
-        {Box::Bits, Box::Unit, Operation::Multiply, bitsPerByte},
-        {Box::Bytes, Box::Unit, Operation::Copy, 0},
-        {Box::Killobytes, Box::Bytes, Operation::Divide, perStep},
-        {Box::Megabytes, Box::Killobytes, Operation::Divide, perStep},
-        {Box::Gigabytes, Box::Megabytes, Operation::Divide, perStep},
-        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, perStep},
+        {Box::Bits, Box::Value, Operation::Multiply, bitsPerByte},
+        {Box::Bytes, Box::Value, Operation::Copy, 0},
+        {Box::Killobytes, Box::Bytes, Operation::Divide, binaryKilo},
+        {Box::Megabytes, Box::Killobytes, Operation::Divide, binaryKilo},
+        {Box::Gigabytes, Box::Megabytes, Operation::Divide, binaryKilo},
+        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, binaryKilo},
     };
-    convert(Box::Bytes, writes);
+    convert(writes);
 }
 
 void frmMain::SubKillobytes() {
     static constexpr Write writes[] = {
-        {Box::Killobytes, Box::Unit, Operation::Copy, 0},
-        {Box::Bytes, Box::Killobytes, Operation::Multiply, perStep},
+        {Box::Killobytes, Box::Value, Operation::Copy, 0},
+        {Box::Bytes, Box::Killobytes, Operation::Multiply, binaryKilo},
         {Box::Bits, Box::Bytes, Operation::Multiply, bitsPerByte},
-        {Box::Megabytes, Box::Killobytes, Operation::Divide, perStep},
-        {Box::Gigabytes, Box::Megabytes, Operation::Divide, perStep},
-        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, perStep},
+        {Box::Megabytes, Box::Killobytes, Operation::Divide, binaryKilo},
+        {Box::Gigabytes, Box::Megabytes, Operation::Divide, binaryKilo},
+        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, binaryKilo},
     };
-    convert(Box::Killobytes, writes);
+    convert(writes);
 }
 
 void frmMain::SubMegabytes() {
     static constexpr Write writes[] = {
-        {Box::Megabytes, Box::Unit, Operation::Copy, 0},
-        {Box::Killobytes, Box::Megabytes, Operation::Multiply, perStep},
-        {Box::Bytes, Box::Killobytes, Operation::Multiply, perStep},
+        {Box::Megabytes, Box::Value, Operation::Copy, 0},
+        {Box::Killobytes, Box::Megabytes, Operation::Multiply, binaryKilo},
+        {Box::Bytes, Box::Killobytes, Operation::Multiply, binaryKilo},
         {Box::Bits, Box::Bytes, Operation::Multiply, bitsPerByte},
-        {Box::Gigabytes, Box::Megabytes, Operation::Divide, perStep},
-        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, perStep},
+        {Box::Gigabytes, Box::Megabytes, Operation::Divide, binaryKilo},
+        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, binaryKilo},
     };
-    convert(Box::Megabytes, writes);
+    convert(writes);
 }
 
 void frmMain::SubGigabytes() {
     static constexpr Write writes[] = {
-        {Box::Gigabytes, Box::Unit, Operation::Copy, 0},
-        {Box::Megabytes, Box::Gigabytes, Operation::Multiply, perStep},
-        {Box::Killobytes, Box::Megabytes, Operation::Multiply, perStep},
-        {Box::Bytes, Box::Killobytes, Operation::Multiply, perStep},
+        {Box::Gigabytes, Box::Value, Operation::Copy, 0},
+        {Box::Megabytes, Box::Gigabytes, Operation::Multiply, binaryKilo},
+        {Box::Killobytes, Box::Megabytes, Operation::Multiply, binaryKilo},
+        {Box::Bytes, Box::Killobytes, Operation::Multiply, binaryKilo},
         {Box::Bits, Box::Bytes, Operation::Multiply, bitsPerByte},
-        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, perStep},
+        {Box::Terrabytes, Box::Gigabytes, Operation::Divide, binaryKilo},
     };
-    convert(Box::Gigabytes, writes);
+    convert(writes);
 }
 
 void frmMain::SubTerrabytes() {
     static constexpr Write writes[] = {
-        {Box::Terrabytes, Box::Unit, Operation::Copy, 0},
-        {Box::Gigabytes, Box::Terrabytes, Operation::Multiply, perStep},
-        {Box::Megabytes, Box::Gigabytes, Operation::Multiply, perStep},
-        {Box::Killobytes, Box::Megabytes, Operation::Multiply, perStep},
-        {Box::Bytes, Box::Killobytes, Operation::Multiply, perStep},
+        {Box::Terrabytes, Box::Value, Operation::Copy, 0},
+        {Box::Gigabytes, Box::Terrabytes, Operation::Multiply, binaryKilo},
+        {Box::Megabytes, Box::Gigabytes, Operation::Multiply, binaryKilo},
+        {Box::Killobytes, Box::Megabytes, Operation::Multiply, binaryKilo},
+        {Box::Bytes, Box::Killobytes, Operation::Multiply, binaryKilo},
         {Box::Bits, Box::Bytes, Operation::Multiply, bitsPerByte},
     };
-    convert(Box::Terrabytes, writes);
+    convert(writes);
 }
 
-void frmMain::convert(Box entered, Writes writes) {
+void frmMain::convert(Writes writes) {
     if (txtUnit->text().empty()) {
         application().msgBox("Insert a value", msgbox::exclamation);
         txtUnit->setFocus();
         return;
     }
+    const Box entered = std::find_if(writes.begin(), writes.end(), [](const Write& write) {
+                            return write.operation == Operation::Copy;
+                        })->target;
     // All colours go first, so the highlight stands even when a later write fails.
-    for (Box readOut : {Box::Bits, Box::Bytes, Box::Killobytes, Box::Megabytes, Box::Gigabytes,
-                        Box::Terrabytes}) {
+    for (int index = 0; index < readOutBoxes; ++index) {
+        const Box readOut = static_cast<Box>(index);
         const bool isEntered = readOut == entered;
-        box(readOut)->setBackColor(isEntered ? colours::red : colours::buttonFace);
-        box(readOut)->setForeColor(isEntered ? colours::yellow : colours::buttonText);
+        box(readOut).setBackColor(isEntered ? colours::red : colours::buttonFace);
+        box(readOut).setForeColor(isEntered ? colours::yellow : colours::buttonText);
     }
     for (const Write& write : writes) {
         perform(write);
@@ -109,36 +114,20 @@ void frmMain::convert(Box entered, Writes writes) {
 }
 
 void frmMain::perform(const Write& write) {
-    const std::string source = box(write.source)->text();
+    const std::string source = box(write.source).text();
     if (write.operation == Operation::Copy) {
-        box(write.target)->setText(source);
+        box(write.target).setText(source);
         return;
     }
     const std::string& separator = application().services().decimalSeparator;
     const double value = numberFromText(source, separator);
     const double result = checkedResult(
         write.operation == Operation::Multiply ? value * write.factor : value / write.factor);
-    box(write.target)->setText(textFromNumber(result, separator));
+    box(write.target).setText(textFromNumber(result, separator));
 }
 
-ControlRef& frmMain::box(Box which) {
-    switch (which) {
-        case Box::Bits:
-            return txtBits;
-        case Box::Bytes:
-            return txtBytes;
-        case Box::Killobytes:
-            return txtKillobytes;
-        case Box::Megabytes:
-            return txtMegabytes;
-        case Box::Gigabytes:
-            return txtGigabytes;
-        case Box::Terrabytes:
-            return txtTerrabytes;
-        case Box::Unit:
-            break;
-    }
-    return txtUnit;
+Control& frmMain::box(Box which) {
+    return *boxes_[static_cast<int>(which)];
 }
 
 }  // namespace quantaro
