@@ -108,8 +108,17 @@ void frmMain::convert(Writes writes) {
         box(readOut).setBackColor(isEntered ? colours::red : colours::buttonFace);
         box(readOut).setForeColor(isEntered ? colours::yellow : colours::buttonText);
     }
-    for (const Write& write : writes) {
-        perform(write);
+    for (auto write = writes.begin(); write != writes.end(); ++write) {
+        try {
+            perform(*write);
+        } catch (const RunTimeError&) {
+            // The program goes on after a failed conversion, so no box may keep a figure of an
+            // earlier one beside the figures of this one: what this run did not write is emptied.
+            for (auto unwritten = write; unwritten != writes.end(); ++unwritten) {
+                box(unwritten->target).setText("");
+            }
+            throw;
+        }
     }
 }
 
