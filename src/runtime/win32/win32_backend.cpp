@@ -165,12 +165,9 @@ void Win32Backend::route(MSG& message) {
     }
 }
 
-int Win32Backend::run(bool exitWhenIdle) {
+int Win32Backend::run() {
     MSG message;
     for (;;) {
-        if (exitWhenIdle && painted_ && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-            PostQuitMessage(0);
-        }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == -1) {
             throwLastError("GetMessageW");

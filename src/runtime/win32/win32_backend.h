@@ -33,10 +33,8 @@ class Win32Backend final : public Backend {
     void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
     void quit() override;
 
-    // Runs the message loop until quit and returns the exit code. With exitWhenIdle the loop
-    // also ends once a window has been painted and no message is waiting: the start-up
-    // benchmark's finish line.
-    int run(bool exitWhenIdle = false);
+    // Runs the message loop until quit and returns the exit code.
+    int run();
     // Handles every message waiting now, as run would, then returns.
     void processPendingMessages();
     bool quitRequested() const { return quitRequested_; }
@@ -47,7 +45,6 @@ class Win32Backend final : public Backend {
     HWND taskbarHidingOwner();
     void windowOpened(Win32Window& window);
     void windowClosing(Win32Window& window);
-    void windowPainted() { painted_ = true; }
     void carryException(std::exception_ptr error) { carried_ = std::move(error); }
 
   private:
@@ -62,7 +59,6 @@ class Win32Backend final : public Backend {
     MessageBoxFunction showMessageBox_;
     std::exception_ptr carried_;
     bool quitRequested_ = false;
-    bool painted_ = false;
 };
 
 }  // namespace quantaro::win32

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <exception>
-#include <string_view>
 
 #include "app/start_up.h"
 #include "runtime/app_facts.h"
@@ -12,23 +11,13 @@
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/win32_text.h"
 
-namespace {
-
-// Set by the start-up benchmark: end as soon as the first window is on the screen and idle.
-bool exitWhenIdle() {
-    const char* value = std::getenv("QUANTARO_EXIT_WHEN_IDLE");
-    return value != nullptr && std::string_view(value) == "1";
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quantaro;
     try {
         win32::Win32Backend backend;
         Application application(backend, platformServices());
         startUp(application);
-        return backend.run(exitWhenIdle());
+        return backend.run();
     } catch (const std::exception& error) {
         // Only a failure of the back end itself comes here (the program's own run-time errors
         // are reported where they happen); a windowed program has no other place to say so.

@@ -257,7 +257,6 @@ void Win32Window::OnPaint() {
         SelectObject(dc, previous);
     }
     EndPaint(handle(), &paint);
-    backend_.windowPainted();
 }
 
 // A plain window forgets its focused control when the user switches away; coming back, the
