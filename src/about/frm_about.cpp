@@ -6,7 +6,8 @@
 
 namespace quantaro {
 
-frmAbout::frmAbout(Application& application) : Form(application, layout) {
+frmAbout::frmAbout(Application& application)
+    : Form(application, layout), application_(application) {
     onClick("cmdOK", [this] { cmdOK_Click(); });
     onClick("cmdSysInfo", [this] { cmdSysInfo_Click(); });
 }

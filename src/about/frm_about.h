@@ -27,8 +27,10 @@ class frmAbout : public Form {
 
   protected:
     void Form_Load() override;
+    Application& application() { return application_; }
 
   private:
+    Application& application_;
     ControlRef lblTitle{*this, "lblTitle"};
     ControlRef lblVersion{*this, "lblVersion"};
 };

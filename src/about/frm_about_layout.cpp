@@ -1,6 +1,7 @@
 // The About window's layout: icon, three lines of text beside it, an etched rule drawn by two
 // lines, the notice below it and the two buttons on the right.
 #include "about/frm_about.h"
+#include "runtime/layout_check.h"
 
 namespace quantaro {
 
@@ -58,6 +59,7 @@ constexpr LineLayout lines[] = {
     {"Line1", 1, 90, 2445, 5654, 2445, colours::grey, 1},
     {"Line1", 0, 105, 2460, 5654, 2460, colours::white, 2},
 };
+static_assert(checkLayout(controls, lines));
 
 }  // namespace
 

@@ -14,7 +14,7 @@ const frmMain::Unit frmMain::units[6] = {
     {"Terrabytes (TB)", &frmMain::SubTerrabytes},
 };
 
-frmMain::frmMain(Application& application) : Form(application, layout) {
+frmMain::frmMain(Application& application) : Form(application, layout), application_(application) {
     onClick("cmdConvert", [this] { cmdConvert_Click(); });
     onClick("cmdAbout", [this] { cmdAbout_Click(); });
     onClick("cmdExit", [this] { cmdExit_Click(); });

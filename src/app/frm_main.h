@@ -36,8 +36,10 @@ class frmMain : public Form {
 
   protected:
     void Form_Load() override;
+    Application& application() { return application_; }
 
   private:
+    Application& application_;
     // The six read-out boxes in chain order, then the value box the user types into.
     enum class Box { Bits, Bytes, Killobytes, Megabytes, Gigabytes, Terrabytes, Value };
     static constexpr int readOutBoxes = 6;

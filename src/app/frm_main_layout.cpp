@@ -1,6 +1,7 @@
 // The converter window's layout. The five read-out boxes below Bits are children of the window
 // itself, lying over the Output frame, so they come after it here: later rows lie on top.
 #include "app/frm_main.h"
+#include "runtime/layout_check.h"
 
 namespace quantaro {
 
@@ -34,6 +35,7 @@ constexpr ControlLayout controls[] = {
     {"txtTerrabytes", ReadOnlyTextBox, "", "", 1440, 4440, 4575, 285, 18, ButtonRole::Plain,
      "Terrabytes"},
 };
+static_assert(checkLayout(controls));
 
 }  // namespace
 

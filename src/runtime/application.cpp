@@ -2,6 +2,8 @@
 #include "runtime/application.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <exception>
 
 #include "runtime/app_facts.h"
 #include "runtime/run_time_error.h"
@@ -41,7 +43,24 @@ void Application::dispatch(const std::function<void()>& handler) {
     } catch (const RunTimeError& error) {
         // The handler is abandoned at the failing step; whatever it wrote before stays.
         msgBox(error.description(), msgbox::critical);
+    } catch (const std::exception& error) {
+        endWithFailure(error.what());
+    } catch (...) {
+        endWithFailure("an error of unknown kind");
     }
+}
+
+// Not one of the program's run-time errors but a fault of the program or its system: going on
+// could show wrong figures, so the user is told and the program ends.
+void Application::endWithFailure(const std::string& what) {
+    const std::string report =
+        std::string(app::Title) + " met an error it cannot recover from and will close.\n\n" + what;
+    try {
+        msgBox(report, msgbox::critical);
+    } catch (const std::exception&) {
+        // With no message box to be had, the failure status is the only report left.
+    }
+    end(EXIT_FAILURE);
 }
 
 void Application::msgBox(std::string_view prompt, int style) {
@@ -49,11 +68,15 @@ void Application::msgBox(std::string_view prompt, int style) {
 }
 
 void Application::End() {
+    end(EXIT_SUCCESS);
+}
+
+void Application::end(int exitStatus) {
     ended_ = true;
     for (const auto& form : forms_) {
         form->Unload();
     }
-    backend_.quit();
+    backend_.quit(exitStatus);
 }
 
 void Application::formUnloaded() {
@@ -63,7 +86,7 @@ void Application::formUnloaded() {
     const bool anyLoaded = std::any_of(forms_.begin(), forms_.end(),
                                        [](const auto& form) { return form->isLoaded(); });
     if (!anyLoaded) {
-        backend_.quit();
+        backend_.quit(EXIT_SUCCESS);
     }
 }
 

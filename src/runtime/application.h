@@ -1,6 +1,7 @@
 // The forms runtime as the program's logic uses it: the one instance of each form, the event
-// dispatch boundary where run-time errors are reported, message boxes titled with the
-// application title, and the end of the program. It does not create widgets; the back end does.
+// dispatch boundary where errors are reported (the rule is written in backend.h), message boxes
+// titled with the application title, and the end of the program. It does not create widgets;
+// the back end does.
 #pragma once
 
 #include <functional>
@@ -11,6 +12,7 @@
 
 #include "runtime/backend.h"
 #include "runtime/form.h"
+#include "runtime/form_host.h"
 #include "runtime/system_services.h"
 
 namespace quantaro {
@@ -24,7 +26,7 @@ inline constexpr int exclamation = 0x30;
 inline constexpr int information = 0x40;
 }  // namespace msgbox
 
-class Application {
+class Application final : public FormHost {
   public:
     Application(Backend& backend, SystemServices services);
     ~Application();
@@ -44,8 +46,9 @@ class Application {
     }
 
     // Runs one event handler. A run-time error that escapes it is reported to the user here,
-    // and the program goes on; after End nothing runs any more.
-    void dispatch(const std::function<void()>& handler);
+    // and the program goes on; any other exception is reported and ends the program with a
+    // failure status. After End nothing runs any more.
+    void dispatch(const std::function<void()>& handler) override;
 
     void msgBox(std::string_view prompt, int style);
 
@@ -54,12 +57,15 @@ class Application {
     bool hasEnded() const { return ended_; }
 
     // Told by a form after it unloaded; the program ends with its last window.
-    void formUnloaded();
+    void formUnloaded() override;
 
-    Backend& backend() { return backend_; }
+    Backend& backend() override { return backend_; }
     const SystemServices& services() const { return services_; }
 
   private:
+    void endWithFailure(const std::string& what);
+    void end(int exitStatus);
+
     Backend& backend_;
     SystemServices services_;
     std::vector<std::unique_ptr<Form>> forms_;

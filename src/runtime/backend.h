@@ -1,6 +1,13 @@
-// What a toolkit must provide to host the program: windows built from layout tables, modal
+// What a toolkit must provide to host the program: windows built from layout plans, modal
 // message boxes and the end of the event loop. The Qt and Win32 back ends and the tests'
 // headless double implement this; nothing above it knows which one runs.
+//
+// The exception rule, the same for every back end: nothing unwinds through a toolkit. Every
+// event that reaches the program goes through Application::dispatch, which reports a run-time
+// error in a message box and lets the program go on, and reports any other exception in a
+// message box and ends the program with a failure status (quit(EXIT_FAILURE)). A back end
+// calls WindowEvents only from its event handling, and lets nothing escape into the toolkit's
+// own code: what its own code throws it carries out of the event loop to main.
 #pragma once
 
 #include <memory>
@@ -8,7 +15,7 @@
 #include <string_view>
 
 #include "runtime/control.h"
-#include "runtime/layout.h"
+#include "runtime/layout_plan.h"
 
 namespace quantaro {
 
@@ -21,13 +28,16 @@ class WindowEvents {
     virtual void closeRequested() = 0;
 };
 
-// A loaded window. Destroying it closes it and discards everything its controls held.
+// A loaded window, built from its plan. Destroying it closes it and discards everything its
+// controls held.
 class Window {
   public:
     virtual ~Window() = default;
-    virtual Control& control(std::string_view name) = 0;
+    // The widget of the plan's control at this index.
+    virtual ControlWidget& widget(std::size_t index) = 0;
     virtual void setCaption(const std::string& caption) = 0;
-    // Shows the window (centred on the screen the first time) and brings it to the front.
+    // Shows the window, centred on the screen's work area the first time with the focus on the
+    // plan's first control, brings it to the front and makes it the active window.
     virtual void show() = 0;
 };
 
@@ -36,13 +46,16 @@ enum class MessageIcon { None, Critical, Question, Exclamation, Information };
 class Backend {
   public:
     virtual ~Backend() = default;
-    virtual std::unique_ptr<Window> createWindow(const FormLayout& layout,
-                                                 WindowEvents& events) = 0;
+    // The screen and font the next window will be planned for.
+    virtual ScreenFacts screenFacts() = 0;
+    // The plan outlives the window.
+    virtual std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) = 0;
     // Modal for the whole program: no window takes input until the box is dismissed.
     virtual void messageBox(const std::string& prompt, MessageIcon icon,
                             const std::string& title) = 0;
-    // Leaves the event loop; called once no window remains, or by End.
-    virtual void quit() = 0;
+    // Leaves the event loop with this exit status, once the event in hand is done; called once
+    // no window remains, or by End.
+    virtual void quit(int exitStatus) = 0;
 };
 
 }  // namespace quantaro

@@ -1,18 +1,23 @@
-// One control of a loaded window, as the program's logic sees it. Each back end implements it
-// over its own widget; a property the widget kind does not have raises the runtime's
-// "doesn't support" error instead of being silently ignored.
+// One control of a loaded window, as the program's logic sees it. It refuses what its kind
+// cannot do with the runtime's "doesn't support" error, and a list's text that is none of its
+// entries with "invalid argument", before any back end is asked; the back end's widget does the
+// rest. It holds no value of its own: the widget's text is the only copy.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "runtime/colour.h"
+#include "runtime/layout_plan.h"
 
 namespace quantaro {
 
-class Control {
+// One control as a back end shows it. The runtime calls only what the control's kind can do.
+class ControlWidget {
   public:
-    virtual ~Control() = default;
-
+    virtual ~ControlWidget() = default;
+    // A text box's text, or a list's chosen entry (empty while none is chosen).
     virtual std::string text() const = 0;
     virtual void setText(const std::string& text) = 0;
     virtual void setCaption(const std::string& caption) = 0;
@@ -20,6 +25,26 @@ class Control {
     virtual void setForeColor(Colour colour) = 0;
     virtual void setFocus() = 0;
     virtual void addItem(const std::string& item) = 0;
+    virtual std::vector<std::string> items() const = 0;
+    // Chooses the entry at this position, or none.
+    virtual void choose(std::optional<std::size_t> entry) = 0;
+};
+
+class Control {
+  public:
+    Control(const ControlPlan& plan, ControlWidget& widget) : plan_(&plan), widget_(&widget) {}
+
+    std::string text() const;
+    void setText(const std::string& text);
+    void setCaption(const std::string& caption);
+    void setBackColor(Colour colour);
+    void setForeColor(Colour colour);
+    void setFocus();
+    void addItem(const std::string& item);
+
+  private:
+    const ControlPlan* plan_;
+    ControlWidget* widget_;
 };
 
 }  // namespace quantaro

@@ -2,69 +2,94 @@
 #include "runtime/form.h"
 
 #include <algorithm>
+#include <stdexcept>
 
-#include "runtime/application.h"
+#include "runtime/layout_check.h"
 
 namespace quantaro {
 
-Form::Form(Application& application, const FormLayout& layout)
-    : application_(application), layout_(layout) {}
+namespace {
+
+std::logic_error noSuchControl(const FormLayout& layout, std::string_view name, const char* what) {
+    return std::logic_error(std::string(layout.name) + "." + std::string(name) + ": " + what);
+}
+
+}  // namespace
+
+Form::Form(FormHost& host, const FormLayout& layout) : host_(host), layout_(layout) {}
 
 Form::~Form() = default;
 
-void Form::Show() {
+Window& Form::loadedWindow() {
     if (!isLoaded()) {
-        load();
+        plan_.emplace(layout_, host_.backend().screenFacts());
+        window_ = host_.backend().createWindow(*plan_, *this);
+        for (std::size_t index = 0; index < plan_->controls().size(); ++index) {
+            controls_.emplace_back(plan_->control(index), window_->widget(index));
+        }
+        Form_Load();
     }
-    window_->show();
+    return *window_;
 }
 
-void Form::load() {
-    window_ = application_.backend().createWindow(layout_, *this);
-    Form_Load();
+void Form::Show() {
+    loadedWindow().show();
 }
 
 void Form::Unload() {
     if (!isLoaded()) {
         return;
     }
+    controls_.clear();
     window_.reset();
-    application_.formUnloaded();
+    plan_.reset();
+    host_.formUnloaded();
 }
 
 Control& Form::control(std::string_view name) {
-    if (!isLoaded()) {
-        load();
-    }
-    return window_->control(name);
+    loadedWindow();
+    return controls_[plan_->indexOf(name)];
 }
 
 Window& Form::window() {
-    if (!isLoaded()) {
-        load();
-    }
-    return *window_;
+    return loadedWindow();
+}
+
+const LayoutPlan& Form::plan() {
+    loadedWindow();
+    return *plan_;
 }
 
 void Form::onClick(std::string_view control, std::function<void()> handler) {
+    const ControlLayout* row = findControl(layout_.controls, control);
+    if (row == nullptr || row->kind != ControlKind::Button) {
+        throw noSuchControl(layout_, control,
+                            "a click handler for a button the form does not have");
+    }
     clickHandlers_.push_back({control, std::move(handler)});
 }
 
 void Form::setCaption(const std::string& caption) {
-    window().setCaption(caption);
+    loadedWindow().setCaption(caption);
 }
 
 void Form::clicked(std::string_view control) {
     const auto handler = std::find_if(clickHandlers_.begin(), clickHandlers_.end(),
                                       [&](const ClickHandler& h) { return h.control == control; });
     if (handler != clickHandlers_.end()) {
-        application_.dispatch(handler->run);
+        host_.dispatch(handler->run);
     }
 }
 
 // Closing from the title bar runs none of the program's handlers: the window simply unloads.
 void Form::closeRequested() {
-    Unload();
+    host_.dispatch([this] { Unload(); });
+}
+
+ControlRef::ControlRef(Form& form, std::string_view name) : form_(&form), name_(name) {
+    if (findControl(form.layout().controls, name) == nullptr) {
+        throw noSuchControl(form.layout(), name, "a reference to a control the form does not have");
+    }
 }
 
 }  // namespace quantaro

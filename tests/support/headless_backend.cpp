@@ -1,6 +1,7 @@
 // The headless back end's recording controls and windows.
 #include "support/headless_backend.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "runtime/run_time_error.h"
@@ -25,109 +26,116 @@ const char* iconName(MessageIcon icon) {
     return "None";
 }
 
-bool holdsText(ControlKind kind) {
-    return kind == ControlKind::TextBox || kind == ControlKind::ReadOnlyTextBox ||
-           kind == ControlKind::DropDownList;
+std::string hex(Colour colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", colour);
+    return text;
 }
 
 }  // namespace
 
-HeadlessControl::HeadlessControl(HeadlessBackend& backend, const ControlLayout& layout)
+HeadlessControl::HeadlessControl(HeadlessBackend& backend, const ControlPlan& plan)
     : backend_(backend),
-      layout_(layout),
-      caption_(layout.caption),
-      backColor_(holdsText(layout.kind) ? colours::windowBackground : colours::buttonFace),
-      foreColor_(holdsText(layout.kind) ? colours::windowText : layout.foreColor) {}
+      plan_(plan),
+      caption_(plan.row->caption),
+      backColor_(plan.backColour),
+      foreColor_(plan.foreColour) {}
 
 void HeadlessControl::record(const std::string& what) const {
-    backend_.log.push_back(std::string(layout_.name) + "." + what);
+    backend_.log.push_back(std::string(plan_.row->name) + "." + what);
+}
+
+std::string HeadlessControl::text() const {
+    return plan_.abilities.holdsItems ? (chosen_ ? items_[*chosen_] : std::string()) : text_;
 }
 
 void HeadlessControl::setText(const std::string& text) {
-    if (!holdsText(layout_.kind)) {
-        throw RunTimeError::notSupported();
-    }
     if (backend_.beforeSetText) {
-        backend_.beforeSetText(std::string(layout_.name), text);
+        backend_.beforeSetText(std::string(plan_.row->name), text);
     }
     text_ = text;
     record("Text=" + text);
 }
 
-void HeadlessControl::setCaption(const std::string& caption) {
-    if (holdsText(layout_.kind) || layout_.kind == ControlKind::Picture) {
-        throw RunTimeError::notSupported();
+void HeadlessControl::choose(std::optional<std::size_t> entry) {
+    const std::string chosen = entry ? items_.at(*entry) : std::string();
+    if (backend_.beforeSetText) {
+        backend_.beforeSetText(std::string(plan_.row->name), chosen);
     }
+    chosen_ = entry;
+    record("Text=" + chosen);
+}
+
+void HeadlessControl::setCaption(const std::string& caption) {
     caption_ = caption;
     record("Caption=" + caption);
 }
 
 void HeadlessControl::setBackColor(Colour colour) {
     backColor_ = colour;
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%08X", colour);
-    record(std::string("BackColor=") + hex);
+    record("BackColor=" + hex(colour));
 }
 
 void HeadlessControl::setForeColor(Colour colour) {
     foreColor_ = colour;
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%08X", colour);
-    record(std::string("ForeColor=") + hex);
+    record("ForeColor=" + hex(colour));
 }
 
 void HeadlessControl::setFocus() {
-    if (layout_.kind == ControlKind::Frame || layout_.kind == ControlKind::Label) {
-        throw RunTimeError::notSupported();
-    }
-    backend_.focused = std::string(layout_.name);
+    backend_.focused = std::string(plan_.row->name);
     record("SetFocus");
 }
 
 void HeadlessControl::addItem(const std::string& item) {
-    if (layout_.kind != ControlKind::DropDownList) {
-        throw RunTimeError::notSupported();
-    }
     items_.push_back(item);
     record("AddItem=" + item);
 }
 
 void HeadlessControl::choose(const std::string& entry) {
-    text_ = entry;
+    if (entry.empty()) {
+        chosen_.reset();
+        return;
+    }
+    const auto found = std::find(items_.begin(), items_.end(), entry);
+    if (found == items_.end()) {
+        // A drop-down list offers its entries and nothing else, on every back end.
+        throw RunTimeError::invalidArgument();
+    }
+    chosen_ = static_cast<std::size_t>(found - items_.begin());
 }
 
-HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, const FormLayout& layout,
+HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, const LayoutPlan& plan,
                                WindowEvents& events)
-    : backend_(backend), layout_(layout), events_(events), caption_(layout.caption) {
-    for (const ControlLayout& control : layout.controls) {
-        controls_.emplace(std::string(control.name),
-                          std::make_unique<HeadlessControl>(backend, control));
+    : backend_(backend), plan_(plan), events_(events), caption_(plan.layout().caption) {
+    for (const ControlPlan& control : plan.controls()) {
+        controls_.push_back(std::make_unique<HeadlessControl>(backend, control));
     }
-    backend_.windows_[std::string(layout.name)] = this;
+    backend_.windows_[std::string(plan.layout().name)] = this;
 }
 
 HeadlessWindow::~HeadlessWindow() {
-    backend_.windows_.erase(std::string(layout_.name));
-    backend_.log.push_back(std::string(layout_.name) + ".Unloaded");
-}
-
-HeadlessControl& HeadlessWindow::control(std::string_view name) {
-    const auto found = controls_.find(name);
-    if (found == controls_.end()) {
-        throw RunTimeError::noSuchControl();
-    }
-    return *found->second;
+    backend_.windows_.erase(std::string(plan_.layout().name));
+    backend_.log.push_back(std::string(plan_.layout().name) + ".Unloaded");
 }
 
 void HeadlessWindow::show() {
     visible_ = true;
-    backend_.log.push_back(std::string(layout_.name) + ".Show");
+    if (!shownBefore_ && plan_.firstFocus()) {
+        backend_.focused = std::string(plan_.control(*plan_.firstFocus()).row->name);
+    }
+    shownBefore_ = true;
+    backend_.log.push_back(std::string(plan_.layout().name) + ".Show");
 }
 
-std::unique_ptr<Window> HeadlessBackend::createWindow(const FormLayout& layout,
+ScreenFacts HeadlessBackend::screenFacts() {
+    // No font: labels keep the widths of their table.
+    return {96, [](std::string_view) { return 0; }};
+}
+
+std::unique_ptr<Window> HeadlessBackend::createWindow(const LayoutPlan& plan,
                                                       WindowEvents& events) {
-    log.push_back(std::string(layout.name) + ".Load");
-    return std::make_unique<HeadlessWindow>(*this, layout, events);
+    log.push_back(std::string(plan.layout().name) + ".Load");
+    return std::make_unique<HeadlessWindow>(*this, plan, events);
 }
 
 void HeadlessBackend::messageBox(const std::string& prompt, MessageIcon icon,

@@ -1,11 +1,13 @@
-// The headless back end: windows of plain objects that remember what the program did to them,
-// in one log, so the logic can be tested without a display or a modal loop. Message boxes
-// return at once and are recorded in the same log.
+// The headless back end: windows of plain objects built from the same layout plan as the real
+// back ends, which remember what the program did to them, in one log, so the logic can be
+// tested without a display or a modal loop. Message boxes return at once and are recorded in
+// the same log. What the runtime refuses for the real back ends it refuses here too.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,26 +17,28 @@ namespace quantaro::testing {
 
 class HeadlessBackend;
 
-class HeadlessControl : public Control {
+class HeadlessControl final : public ControlWidget {
   public:
-    HeadlessControl(HeadlessBackend& backend, const ControlLayout& layout);
+    HeadlessControl(HeadlessBackend& backend, const ControlPlan& plan);
 
-    std::string text() const override { return text_; }
+    std::string text() const override;
     void setText(const std::string& text) override;
     void setCaption(const std::string& caption) override;
     void setBackColor(Colour colour) override;
     void setForeColor(Colour colour) override;
     void setFocus() override;
     void addItem(const std::string& item) override;
+    std::vector<std::string> items() const override { return items_; }
+    void choose(std::optional<std::size_t> entry) override;
 
     // What a user would see, for the tests to read.
     const std::string& caption() const { return caption_; }
     Colour backColor() const { return backColor_; }
     Colour foreColor() const { return foreColor_; }
-    const std::vector<std::string>& items() const { return items_; }
-    const ControlLayout& layout() const { return layout_; }
+    const ControlLayout& layout() const { return *plan_.row; }
 
-    // What a user would do: choose an entry of a list, or type into a box.
+    // What a user would do: choose an entry of a list (nothing else can be chosen), or type
+    // into a box.
     void choose(const std::string& entry);
     void type(const std::string& text) { text_ = text; }
 
@@ -42,26 +46,28 @@ class HeadlessControl : public Control {
     void record(const std::string& what) const;
 
     HeadlessBackend& backend_;
-    const ControlLayout& layout_;
+    const ControlPlan& plan_;
     std::string text_;
     std::string caption_;
     Colour backColor_;
     Colour foreColor_;
     std::vector<std::string> items_;
+    std::optional<std::size_t> chosen_;
 };
 
-class HeadlessWindow : public Window {
+class HeadlessWindow final : public Window {
   public:
-    HeadlessWindow(HeadlessBackend& backend, const FormLayout& layout, WindowEvents& events);
+    HeadlessWindow(HeadlessBackend& backend, const LayoutPlan& plan, WindowEvents& events);
     ~HeadlessWindow() override;
 
-    HeadlessControl& control(std::string_view name) override;
+    HeadlessControl& widget(std::size_t index) override { return *controls_.at(index); }
+    HeadlessControl& control(std::string_view name) { return widget(plan_.indexOf(name)); }
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void show() override;
 
     const std::string& caption() const { return caption_; }
     bool isVisible() const { return visible_; }
-    const FormLayout& layout() const { return layout_; }
+    const FormLayout& layout() const { return plan_.layout(); }
 
     // A user's click on a button, or on the title-bar close button.
     void click(std::string_view control) { events_.clicked(control); }
@@ -69,18 +75,23 @@ class HeadlessWindow : public Window {
 
   private:
     HeadlessBackend& backend_;
-    const FormLayout& layout_;
+    const LayoutPlan& plan_;
     WindowEvents& events_;
     std::string caption_;
     bool visible_ = false;
-    std::map<std::string, std::unique_ptr<HeadlessControl>, std::less<>> controls_;
+    bool shownBefore_ = false;
+    std::vector<std::unique_ptr<HeadlessControl>> controls_;
 };
 
-class HeadlessBackend : public Backend {
+class HeadlessBackend final : public Backend {
   public:
-    std::unique_ptr<Window> createWindow(const FormLayout& layout, WindowEvents& events) override;
+    ScreenFacts screenFacts() override;
+    std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
     void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
-    void quit() override { ++quitCount; }
+    void quit(int exitStatus) override {
+        ++quitCount;
+        this->exitStatus = exitStatus;
+    }
 
     // The window of a loaded form, or nullptr when the form is not loaded.
     HeadlessWindow* window(std::string_view formName) const;
@@ -91,6 +102,7 @@ class HeadlessBackend : public Backend {
     // Runs before each text a control is given, so a test can fail any chosen write.
     std::function<void(const std::string& control, const std::string& text)> beforeSetText;
     int quitCount = 0;
+    int exitStatus = 0;
     std::string focused;
 
   private:

@@ -1,9 +1,14 @@
 // Windows, message boxes and program end on Qt.
 #include "runtime/qt/qt_backend.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <stdexcept>
 
+#include "runtime/qt/qt_text.h"
 #include "runtime/qt/qt_window.h"
 
 namespace quantaro {
@@ -28,8 +33,18 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 }  // namespace
 
-std::unique_ptr<Window> QtBackend::createWindow(const FormLayout& layout, WindowEvents& events) {
-    return std::make_unique<QtWindow>(layout, events);
+ScreenFacts QtBackend::screenFacts() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        throw std::runtime_error("there is no screen to show a window on");
+    }
+    return {screen->logicalDotsPerInch(), [](std::string_view text) {
+                return QFontMetrics(QApplication::font("QLabel")).horizontalAdvance(qtText(text));
+            }};
+}
+
+std::unique_ptr<Window> QtBackend::createWindow(const LayoutPlan& plan, WindowEvents& events) {
+    return std::make_unique<QtWindow>(plan, events);
 }
 
 void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) {
@@ -40,11 +55,12 @@ void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const st
     box.exec();
 }
 
-void QtBackend::quit() {
+void QtBackend::quit(int exitStatus) {
     // Queued, so that an End before the loop runs still ends it, and a handler that ends the
     // program returns through Qt's frames before the loop stops.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [exitStatus] { QCoreApplication::exit(exitStatus); },
+        Qt::QueuedConnection);
 }
 
 }  // namespace quantaro

@@ -1,5 +1,5 @@
 // The Qt 6 Widgets back end of the forms runtime: each window a dialog built from its layout
-// table, message boxes as Qt's, and the end of Qt's event loop. It holds no state of its own;
+// plan, message boxes as Qt's, and the end of Qt's event loop. It holds no state of its own;
 // the windows belong to the forms that load them.
 #pragma once
 
@@ -9,11 +9,13 @@ namespace quantaro {
 
 class QtBackend : public Backend {
   public:
-    std::unique_ptr<Window> createWindow(const FormLayout& layout, WindowEvents& events) override;
+    // The primary screen's logical resolution and the labels' font.
+    ScreenFacts screenFacts() override;
+    std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
     // Blocks in Qt's modal loop until the user dismisses the box.
     void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
     // Leaves the event loop once the handler that asked has returned.
-    void quit() override;
+    void quit(int exitStatus) override;
 };
 
 }  // namespace quantaro

@@ -3,17 +3,15 @@
 #include "runtime/qt/qt_control.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
+#include <stdexcept>
 
 #include "runtime/qt/qt_colour.h"
 #include "runtime/qt/qt_program_icon.h"
 #include "runtime/qt/qt_text.h"
-#include "runtime/run_time_error.h"
 
 namespace quantaro {
 
@@ -28,8 +26,7 @@ const PaletteRoles listRoles{{QPalette::Button, QPalette::Base},
 
 class QtTextBox final : public QtControl {
   public:
-    QtTextBox(const ControlLayout& layout, QLineEdit& edit)
-        : QtControl(layout, edit, editRoles), edit_(edit) {}
+    explicit QtTextBox(QLineEdit& edit) : QtControl(edit, editRoles), edit_(edit) {}
 
     std::string text() const override { return edit_.text().toStdString(); }
     void setText(const std::string& text) override { edit_.setText(QString::fromStdString(text)); }
@@ -40,23 +37,20 @@ class QtTextBox final : public QtControl {
 
 class QtDropDownList final : public QtControl {
   public:
-    QtDropDownList(const ControlLayout& layout, QComboBox& list)
-        : QtControl(layout, list, listRoles), list_(list) {}
+    explicit QtDropDownList(QComboBox& list) : QtControl(list, listRoles), list_(list) {}
 
     std::string text() const override {
         return list_.currentIndex() < 0 ? std::string() : list_.currentText().toStdString();
     }
-    // The list's text is always one of its entries, or empty when none is chosen.
-    void setText(const std::string& text) override {
-        if (text.empty()) {
-            list_.setCurrentIndex(-1);
-            return;
+    std::vector<std::string> items() const override {
+        std::vector<std::string> entries;
+        for (int entry = 0; entry < list_.count(); ++entry) {
+            entries.push_back(list_.itemText(entry).toStdString());
         }
-        const int entry = list_.findText(QString::fromStdString(text), Qt::MatchExactly);
-        if (entry < 0) {
-            throw RunTimeError::invalidArgument();
-        }
-        list_.setCurrentIndex(entry);
+        return entries;
+    }
+    void choose(std::optional<std::size_t> entry) override {
+        list_.setCurrentIndex(entry ? static_cast<int>(*entry) : -1);
     }
     void addItem(const std::string& item) override {
         // Qt chooses the first entry added to an empty list; the program's lists start with
@@ -83,8 +77,8 @@ void setCaptionOf(QPushButton& button, const QString& caption) {
 template <class Widget>
 class QtCaptioned final : public QtControl {
   public:
-    QtCaptioned(const ControlLayout& layout, Widget& widget, PaletteRoles roles)
-        : QtControl(layout, widget, std::move(roles)), widget_(widget) {}
+    QtCaptioned(Widget& widget, PaletteRoles roles)
+        : QtControl(widget, std::move(roles)), widget_(widget) {}
 
     void setCaption(const std::string& caption) override {
         setCaptionOf(widget_, QString::fromStdString(caption));
@@ -96,109 +90,99 @@ class QtCaptioned final : public QtControl {
 
 // Widgets are created with their parent, which owns them from then on.
 
-std::unique_ptr<QtControl> createFrame(const ControlLayout& layout, QWidget& parent) {
-    auto* frame = new QGroupBox(qtText(layout.caption), &parent);
-    frame->setFocusPolicy(Qt::NoFocus);
-    return std::make_unique<QtCaptioned<QGroupBox>>(layout, *frame, surfaceRoles);
+std::unique_ptr<QtControl> createFrame(const ControlLayout& row, QWidget& parent) {
+    auto* frame = new QGroupBox(qtText(row.caption), &parent);
+    return std::make_unique<QtCaptioned<QGroupBox>>(*frame, surfaceRoles);
 }
 
-// The table's label widths fit a small dialog font; the platform's default font may be wider.
-// A word is never cut: a label widens, from its left edge, to its longest word.
-void widenToLongestWord(QLabel& label) {
-    const QFontMetrics metrics(label.font());
-    int widest = 0;
-    for (const QString& word : label.text().split(' ', Qt::SkipEmptyParts)) {
-        widest = std::max(widest, metrics.horizontalAdvance(word));
-    }
-    if (widest > label.width()) {
-        label.resize(widest, label.height());
-    }
-}
-
-std::unique_ptr<QtControl> createLabel(const ControlLayout& layout, QWidget& parent) {
+std::unique_ptr<QtControl> createLabel(const ControlLayout& row, QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(qtText(layout.caption));
+    label->setText(qtText(row.caption));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFocusPolicy(Qt::NoFocus);
-    auto control = std::make_unique<QtCaptioned<QLabel>>(layout, *label, surfaceRoles);
-    control->setForeColor(layout.foreColor);
-    return control;
+    return std::make_unique<QtCaptioned<QLabel>>(*label, surfaceRoles);
 }
 
-std::unique_ptr<QtControl> createTextBox(const ControlLayout& layout, QWidget& parent) {
+std::unique_ptr<QtControl> createTextBox(const ControlLayout& row, QWidget& parent) {
     auto* edit = new QLineEdit(&parent);
-    if (layout.kind == ControlKind::ReadOnlyTextBox) {
-        // Read-only still selects and copies, and still takes the focus.
-        edit->setReadOnly(true);
-    }
-    edit->setFocusPolicy(Qt::StrongFocus);
-    return std::make_unique<QtTextBox>(layout, *edit);
+    // Read-only still selects and copies, and still takes the focus.
+    edit->setReadOnly(row.kind == ControlKind::ReadOnlyTextBox);
+    return std::make_unique<QtTextBox>(*edit);
 }
 
-std::unique_ptr<QtControl> createDropDownList(const ControlLayout& layout, QWidget& parent) {
+std::unique_ptr<QtControl> createDropDownList(const ControlLayout&, QWidget& parent) {
     auto* list = new QComboBox(&parent);
     list->setEditable(false);
-    list->setFocusPolicy(Qt::StrongFocus);
-    return std::make_unique<QtDropDownList>(layout, *list);
+    return std::make_unique<QtDropDownList>(*list);
 }
 
-std::unique_ptr<QtControl> createButton(const ControlLayout& layout, QWidget& parent) {
-    auto* button = new QPushButton(qtText(layout.caption), &parent);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return std::make_unique<QtCaptioned<QPushButton>>(layout, *button, buttonRoles);
+std::unique_ptr<QtControl> createButton(const ControlLayout& row, QWidget& parent) {
+    auto* button = new QPushButton(qtText(row.caption), &parent);
+    return std::make_unique<QtCaptioned<QPushButton>>(*button, buttonRoles);
 }
 
-std::unique_ptr<QtControl> createPicture(const ControlLayout& layout, QWidget& parent) {
+std::unique_ptr<QtControl> createPicture(const ControlLayout&, QWidget& parent) {
     auto* picture = new QLabel(&parent);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(programIcon());
-    // A picture takes the focus in its turn, though it does nothing with keys.
-    picture->setFocusPolicy(Qt::StrongFocus);
-    return std::make_unique<QtControl>(layout, *picture, surfaceRoles);
+    return std::make_unique<QtControl>(*picture, surfaceRoles);
 }
 
-std::unique_ptr<QtControl> createWidget(const ControlLayout& layout, QWidget& parent) {
-    switch (layout.kind) {
+std::unique_ptr<QtControl> createWidget(const ControlLayout& row, QWidget& parent) {
+    switch (row.kind) {
         case ControlKind::Frame:
-            return createFrame(layout, parent);
+            return createFrame(row, parent);
         case ControlKind::Label:
-            return createLabel(layout, parent);
+            return createLabel(row, parent);
         case ControlKind::TextBox:
         case ControlKind::ReadOnlyTextBox:
-            return createTextBox(layout, parent);
+            return createTextBox(row, parent);
         case ControlKind::DropDownList:
-            return createDropDownList(layout, parent);
+            return createDropDownList(row, parent);
         case ControlKind::Button:
-            return createButton(layout, parent);
+            return createButton(row, parent);
         case ControlKind::Picture:
-            return createPicture(layout, parent);
+            return createPicture(row, parent);
     }
-    throw std::logic_error("control " + std::string(layout.name) + " has no known kind");
+    throw std::logic_error("control " + std::string(row.name) + " has no known kind");
+}
+
+// The runtime never asks a kind for a property it lacks; reaching one of these is a fault of
+// the back end.
+std::logic_error notReached(const char* property) {
+    return std::logic_error(std::string("Qt back end: ") + property + " of a kind without it");
 }
 
 }  // namespace
 
-QtControl::QtControl(const ControlLayout& layout, QWidget& widget, PaletteRoles roles)
-    : layout_(layout), widget_(widget), roles_(std::move(roles)) {}
+QtControl::QtControl(QWidget& widget, PaletteRoles roles)
+    : widget_(widget), roles_(std::move(roles)) {}
 
 std::string QtControl::text() const {
-    throw RunTimeError::notSupported();
+    throw notReached("Text");
 }
 
 void QtControl::setText(const std::string&) {
-    throw RunTimeError::notSupported();
+    throw notReached("Text");
 }
 
 void QtControl::setCaption(const std::string&) {
-    throw RunTimeError::notSupported();
+    throw notReached("Caption");
 }
 
 void QtControl::addItem(const std::string&) {
-    throw RunTimeError::notSupported();
+    throw notReached("AddItem");
+}
+
+std::vector<std::string> QtControl::items() const {
+    throw notReached("the entries");
+}
+
+void QtControl::choose(std::optional<std::size_t>) {
+    throw notReached("the chosen entry");
 }
 
 void QtControl::setBackColor(Colour colour) {
@@ -223,28 +207,23 @@ void QtControl::paint(const std::vector<QPalette::ColorRole>& roles, Colour colo
 }
 
 void QtControl::setFocus() {
-    if (widget_.focusPolicy() == Qt::NoFocus) {
-        throw RunTimeError::notSupported();
-    }
     widget_.setFocus(Qt::OtherFocusReason);
 }
 
-std::unique_ptr<QtControl> createControl(const ControlLayout& layout, QWidget& parent,
-                                         const TwipScale& scale) {
-    std::unique_ptr<QtControl> control = createWidget(layout, parent);
+std::unique_ptr<QtControl> createControl(const ControlPlan& plan, QWidget& parent) {
+    const ControlLayout& row = *plan.row;
+    std::unique_ptr<QtControl> control = createWidget(row, parent);
     QWidget& widget = control->widget();
-    widget.setObjectName(qtText(layout.name));
-    widget.setGeometry(scale.rect(layout.left, layout.top, layout.width, layout.height));
-    if (layout.kind == ControlKind::Picture) {
-        // A picture sizes itself to its image and border, whatever the table's size says.
-        const int border = static_cast<QLabel&>(widget).frameWidth();
-        widget.resize(programIcon().size() + QSize(2 * border, 2 * border));
+    widget.setObjectName(qtText(row.name));
+    const PixelRect& place = plan.inContainer;
+    widget.setGeometry(place.left, place.top, place.width, place.height);
+    widget.setFocusPolicy(plan.abilities.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    if (row.kind == ControlKind::Label) {
+        // The one kind whose text colour the table may set; the others keep the palette's.
+        control->setForeColor(plan.foreColour);
     }
-    if (layout.kind == ControlKind::Label) {
-        widenToLongestWord(static_cast<QLabel&>(widget));
-    }
-    if (!layout.accessibleName.empty()) {
-        widget.setAccessibleName(qtText(layout.accessibleName));
+    if (!row.accessibleName.empty()) {
+        widget.setAccessibleName(qtText(row.accessibleName));
     }
     return control;
 }

@@ -1,11 +1,12 @@
-// Keyboard conventions, lines and close requests of a loaded window.
+// Keyboard conventions, lines, placement and close requests of a loaded window.
 #include "runtime/qt/qt_dialog.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPushButton>
-#include <cmath>
+#include <QScreen>
 
 #include "runtime/qt/qt_colour.h"
 #include "runtime/qt/qt_program_icon.h"
@@ -16,58 +17,59 @@ namespace quantaro {
 
 namespace {
 
-Qt::WindowFlags flagsFor(const FormLayout& layout) {
-    // A tool window has no taskbar entry of its own and keeps its close button; without a
-    // parent it has no owner either.
-    const Qt::WindowFlags type = layout.showInTaskbar ? Qt::Window : Qt::Tool;
-    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-           Qt::WindowCloseButtonHint;
-}
+// Every window of the program is an ordinary top-level window with a title bar and a close
+// button, and no other buttons; windows that a window manager keeps above their application's
+// others (tool windows, dialogs with a parent) would keep the converter window behind About.
+constexpr Qt::WindowFlags topLevelFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                          Qt::WindowCloseButtonHint;
 
 }  // namespace
 
-QtDialog::QtDialog(const FormLayout& layout, WindowEvents& events, const TwipScale& scale)
-    : QDialog(nullptr, flagsFor(layout)), events_(&events) {
+QtDialog::QtDialog(const LayoutPlan& plan, WindowEvents& events)
+    : QDialog(nullptr, topLevelFlags), plan_(plan), events_(&events) {
+    const FormLayout& layout = plan.layout();
     setObjectName(qtText(layout.name));
     setWindowTitle(qtText(layout.caption));
     setWindowIcon(QIcon(programIcon()));
-    setFixedSize(scale.pixels(layout.clientWidth), scale.pixels(layout.clientHeight));
+    setFixedSize(plan.clientSize().width, plan.clientSize().height);
     if (!layout.showInTaskbar) {
         keepOffTaskbar(*this);
     }
-
-    for (const LineLayout& line : layout.lines) {
-        const QLineF path(scale.pixels(line.x1), scale.pixels(line.y1), scale.pixels(line.x2),
-                          scale.pixels(line.y2));
-        if (path.length() == 0) {
-            continue;
-        }
-        // A wide line thickens below and to the right of its end points, so that a pair of
-        // lines one pixel apart shows both colours; Qt would centre it on them instead.
-        const double shift = (line.widthPixels - 1) / 2.0;
-        const QPointF across = QPointF(std::abs(path.dy()), std::abs(path.dx())) / path.length();
-        // Flat ends stop short of the last point: a line covers the pixels from its first
-        // point up to, not onto, its last.
-        lines_.push_back(
-            {path.translated(across * shift),
-             QPen(qtColour(line.colour), line.widthPixels, Qt::SolidLine, Qt::FlatCap)});
-    }
 }
 
-void QtDialog::addButton(QPushButton& button, const ControlLayout& layout) {
+void QtDialog::addButton(QPushButton& button, std::string_view name, bool isDefault,
+                         bool isCancel) {
     // Enter clicks the button with the focus, and the default button when the focus is
     // elsewhere; Qt's dialogs do this for auto-default buttons.
     button.setAutoDefault(true);
-    button.setDefault(layout.role == ButtonRole::Default ||
-                      layout.role == ButtonRole::DefaultAndCancel);
-    if (layout.role == ButtonRole::Cancel || layout.role == ButtonRole::DefaultAndCancel) {
+    button.setDefault(isDefault);
+    if (isCancel) {
         cancelButton_ = &button;
     }
-    connect(&button, &QPushButton::clicked, this, [this, name = layout.name] {
+    connect(&button, &QPushButton::clicked, this, [this, name] {
         if (events_ != nullptr) {
             events_->clicked(name);
         }
     });
+}
+
+void QtDialog::centreOnScreen() {
+    framePlaced_ = false;
+    placeFrame();
+}
+
+void QtDialog::placeFrame() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect work = screen->availableGeometry();
+    // Before the window manager has framed the window, its frame is the window itself.
+    const QRect frame = frameGeometry();
+    const PixelRect place = centredIn({work.x(), work.y(), work.width(), work.height()},
+                                      {frame.width(), frame.height()});
+    move(place.left, place.top);
 }
 
 void QtDialog::discard() {
@@ -83,10 +85,15 @@ void QtDialog::reject() {
 }
 
 void QtDialog::paintEvent(QPaintEvent*) {
+    if (!framePlaced_) {
+        // By the first paint the window is on the screen, framed by the window manager.
+        framePlaced_ = true;
+        placeFrame();
+    }
     QPainter painter(this);
-    for (const Line& line : lines_) {
-        painter.setPen(line.pen);
-        painter.drawLine(line.path);
+    for (const LinePlan& line : plan_.lines()) {
+        painter.fillRect(line.area.left, line.area.top, line.area.width, line.area.height,
+                         qtColour(line.colour));
     }
 }
 

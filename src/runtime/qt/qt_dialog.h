@@ -1,17 +1,17 @@
 // The top-level widget of one loaded window. It draws the window's lines beneath the controls,
-// makes the table's default and cancel buttons Qt's, and turns button clicks and the title-bar
-// close into the program's window events. It never closes or hides itself: whether a window
-// goes away is the program's decision, carried out by discard().
+// makes the plan's default and cancel buttons Qt's, turns button clicks and the title-bar close
+// into the program's window events, and centres its frame on the screen's work area once the
+// window manager has told how big the frame is. It never closes or hides itself: whether a
+// window goes away is the program's decision, carried out by discard().
 #pragma once
 
 #include <QDialog>
-#include <QLineF>
-#include <QPen>
-#include <vector>
+#include <QRect>
+#include <optional>
+#include <string_view>
 
 #include "runtime/backend.h"
-#include "runtime/layout.h"
-#include "runtime/qt/qt_scale.h"
+#include "runtime/layout_plan.h"
 
 class QPushButton;
 
@@ -19,11 +19,15 @@ namespace quantaro {
 
 class QtDialog final : public QDialog {
   public:
-    QtDialog(const FormLayout& layout, WindowEvents& events, const TwipScale& scale);
+    QtDialog(const LayoutPlan& plan, WindowEvents& events);
 
-    // Makes the button the default or the cancel button as its role says and reports its
-    // clicks to the program.
-    void addButton(QPushButton& button, const ControlLayout& layout);
+    // Reports the button's clicks to the program as clicks of the named control; Enter and
+    // Escape press it as the plan's default and cancel button.
+    void addButton(QPushButton& button, std::string_view name, bool isDefault, bool isCancel);
+
+    // Places the window centred on the screen's work area; the frame's size is known only once
+    // the window is on the screen, so the first paint places it again.
+    void centreOnScreen();
 
     // Hides the window now and deletes it once Qt is done with the event in hand, which may be
     // a click of one of its own buttons. Nothing reaches the program from it afterwards.
@@ -38,14 +42,12 @@ class QtDialog final : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    struct Line {
-        QLineF path;
-        QPen pen;
-    };
+    void placeFrame();
 
+    const LayoutPlan& plan_;
     WindowEvents* events_;
     QPushButton* cancelButton_ = nullptr;
-    std::vector<Line> lines_;
+    bool framePlaced_ = true;
 };
 
 }  // namespace quantaro

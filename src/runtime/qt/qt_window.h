@@ -1,10 +1,9 @@
-// A loaded window of the Qt back end: the dialog and its controls, built from the form's
-// layout table alone. Destroying it hides the dialog at once and lets Qt delete it later, so
-// a form may unload itself from one of its own buttons' handlers.
+// A loaded window of the Qt back end: the dialog and its controls, built from the form's plan
+// alone. Destroying it hides the dialog at once and lets Qt delete it later, so a form may
+// unload itself from one of its own buttons' handlers.
 #pragma once
 
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "runtime/backend.h"
@@ -15,9 +14,9 @@ namespace quantaro {
 
 class QtWindow final : public Window {
   public:
-    QtWindow(const FormLayout& layout, WindowEvents& events);
+    QtWindow(const LayoutPlan& plan, WindowEvents& events);
 
-    QtControl& control(std::string_view name) override;
+    QtControl& widget(std::size_t index) override { return *controls_.at(index); }
     void setCaption(const std::string& caption) override;
     void show() override;
 
@@ -26,13 +25,9 @@ class QtWindow final : public Window {
         void operator()(QtDialog* dialog) const { dialog->discard(); }
     };
 
-    QWidget& containerOf(const ControlLayout& layout);
-    void orderTabs();
-
-    const FormLayout& layout_;
+    const LayoutPlan& plan_;
     std::unique_ptr<QtDialog, Discard> dialog_;
     std::vector<std::unique_ptr<QtControl>> controls_;
-    QWidget* firstInTabOrder_ = nullptr;
     bool shown_ = false;
 };
 

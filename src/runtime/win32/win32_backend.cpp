@@ -63,8 +63,21 @@ Win32Backend::Win32Backend() : showMessageBox_(systemMessageBox) {
 
 Win32Backend::~Win32Backend() = default;
 
-std::unique_ptr<Window> Win32Backend::createWindow(const FormLayout& layout, WindowEvents& events) {
-    return std::make_unique<Win32Window>(*this, layout, events);
+ScreenFacts Win32Backend::screenFacts() {
+    return {static_cast<double>(display_.dpi()), [this](std::string_view text) {
+                const std::wstring wide = wideFromUtf8(text);
+                const HDC dc = GetDC(nullptr);
+                const HGDIOBJ previous = SelectObject(dc, display_.font());
+                SIZE extent{};
+                GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
+                SelectObject(dc, previous);
+                ReleaseDC(nullptr, dc);
+                return static_cast<int>(extent.cx);
+            }};
+}
+
+std::unique_ptr<Window> Win32Backend::createWindow(const LayoutPlan& plan, WindowEvents& events) {
+    return std::make_unique<Win32Window>(*this, plan, events);
 }
 
 // An owned window has no taskbar button, and stays above its owner only. Owned by a window that
@@ -143,9 +156,9 @@ void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon,
     }
 }
 
-void Win32Backend::quit() {
+void Win32Backend::quit(int exitStatus) {
     quitRequested_ = true;
-    PostQuitMessage(0);
+    PostQuitMessage(exitStatus);
 }
 
 // Dialog navigation runs for every window of the program, so Tab, Enter, Escape and the

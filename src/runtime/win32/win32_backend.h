@@ -1,4 +1,4 @@
-// The Win32 back end: windows from layout tables, message boxes, and the message loop that runs
+// The Win32 back end: windows from layout plans, message boxes, and the message loop that runs
 // the system's dialog navigation for every window of the program. It keeps the list of open
 // windows and what they draw with; the program's logic never sees a Win32 type.
 #pragma once
@@ -29,9 +29,11 @@ class Win32Backend final : public Backend {
     Win32Backend(const Win32Backend&) = delete;
     Win32Backend& operator=(const Win32Backend&) = delete;
 
-    std::unique_ptr<Window> createWindow(const FormLayout& layout, WindowEvents& events) override;
+    // The screen's resolution and the width of a text in the message font.
+    ScreenFacts screenFacts() override;
+    std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
     void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
-    void quit() override;
+    void quit(int exitStatus) override;
 
     // Runs the message loop until quit and returns the exit code.
     int run();

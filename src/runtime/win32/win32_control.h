@@ -1,6 +1,7 @@
 // One control of a window as a Win32 child window: a button, static, edit, combo box or the
-// picture, created from a plain description derived from its row of the layout table. It keeps
-// the colours the program gave it; the window paints with them. It handles no messages itself.
+// picture, created from a plain description derived from its place in the window's plan. It
+// keeps the colours the program gave it; the window paints with them. It handles no messages
+// itself.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +9,7 @@
 #include <string>
 
 #include "runtime/control.h"
-#include "runtime/layout.h"
+#include "runtime/layout_plan.h"
 
 namespace quantaro::win32 {
 
@@ -23,14 +24,11 @@ struct ControlCreation {
     int id;
 };
 
-ControlCreation creationFor(const ControlLayout& layout, RECT bounds, int id);
+ControlCreation creationFor(const ControlPlan& plan, int id);
 
-// Frames and labels are scenery: Tab passes them by and the program cannot focus them.
-bool takesFocus(ControlKind kind);
-
-class Win32Control final : public Control {
+class Win32Control final : public ControlWidget {
   public:
-    Win32Control(HWND window, const ControlLayout& layout, const ControlCreation& creation,
+    Win32Control(HWND window, const ControlPlan& plan, const ControlCreation& creation,
                  Win32Display& display);
 
     std::string text() const override;
@@ -40,17 +38,17 @@ class Win32Control final : public Control {
     void setForeColor(Colour colour) override;
     void setFocus() override;
     void addItem(const std::string& item) override;
+    std::vector<std::string> items() const override;
+    void choose(std::optional<std::size_t> entry) override;
 
     HWND handle() const { return handle_; }
-    const ControlLayout& layout() const { return layout_; }
+    const ControlPlan& plan() const { return plan_; }
+    const ControlLayout& layout() const { return *plan_.row; }
     Colour backColor() const { return backColor_; }
     Colour foreColor() const { return foreColor_; }
 
   private:
-    std::string windowText() const;
-    void selectEntry(const std::string& text);
-
-    const ControlLayout& layout_;
+    const ControlPlan& plan_;
     HWND handle_;  // a child window: it goes with its parent
     Colour backColor_;
     Colour foreColor_;

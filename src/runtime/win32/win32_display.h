@@ -8,7 +8,6 @@
 #include <map>
 
 #include "runtime/colour.h"
-#include "runtime/layout.h"
 #include "runtime/win32/win32_handles.h"
 #include "runtime/win32/win32_resource_ids.h"
 
@@ -21,9 +20,6 @@ class Win32Display {
     Win32Display& operator=(const Win32Display&) = delete;
 
     int dpi() const { return dpi_; }
-    int pixels(Twips twips) const { return MulDiv(twips, dpi_, 1440); }
-    // A width given in pixels at 96 dots per inch, at this screen's resolution.
-    int scaledPixels(int pixelsAt96) const { return MulDiv(pixelsAt96, dpi_, 96); }
 
     HFONT font() const { return font_.get(); }
     HICON icon() const { return icon_.get(); }

@@ -1,8 +1,6 @@
 // Creating a window and its controls from the layout table, and the window procedure.
 #include "runtime/win32/win32_window.h"
 
-#include <algorithm>
-
 #include "runtime/run_time_error.h"
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/win32_text.h"
@@ -28,11 +26,6 @@ DWORD extendedStyleOf(const FormLayout& layout) {
     return style;
 }
 
-bool hasRole(const Win32Control& control, ButtonRole role) {
-    const ButtonRole own = control.layout().role;
-    return own == role || own == ButtonRole::DefaultAndCancel;
-}
-
 }  // namespace
 
 void Win32Window::registerClass() {
@@ -40,11 +33,12 @@ void Win32Window::registerClass() {
     (void)registered;
 }
 
-Win32Window::Win32Window(Win32Backend& backend, const FormLayout& layout, WindowEvents& events)
-    : backend_(backend), layout_(layout), events_(events) {
+Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEvents& events)
+    : backend_(backend), plan_(plan), events_(events) {
     const Win32Display& display = backend.display();
+    const FormLayout& layout = plan.layout();
     const DWORD extendedStyle = extendedStyleOf(layout);
-    RECT frame{0, 0, display.pixels(layout.clientWidth), display.pixels(layout.clientHeight)};
+    RECT frame{0, 0, plan.clientSize().width, plan.clientSize().height};
     AdjustWindowRectEx(&frame, windowStyle, FALSE, extendedStyle);
     // A window without a taskbar button of its own belongs to the back end's hidden owner.
     const HWND owner = layout.showInTaskbar ? nullptr : backend.taskbarHidingOwner();
@@ -70,71 +64,28 @@ Win32Window::~Win32Window() {
 // Tab follows the stacking order of the window's children from the top, and a new child goes
 // to the bottom. So the controls that take the focus are made first, in tab order, and the
 // frames and labels after them, the later rows of the table first: every frame lies beneath
-// the boxes drawn over it, and Tab never stops on a frame or label.
+// the boxes drawn over it, and Tab never stops on a frame or label. All controls are children
+// of the window itself: a frame as a parent would hide the boxes that lie over it.
 void Win32Window::createControls() {
-    std::vector<const ControlLayout*> order;
-    for (const ControlLayout& row : layout_.controls) {
-        if (takesFocus(row.kind)) {
-            order.push_back(&row);
+    std::vector<std::size_t> order = plan_.tabChain();
+    for (std::size_t index = plan_.controls().size(); index-- > 0;) {
+        if (!plan_.control(index).abilities.takesFocus) {
+            order.push_back(index);
         }
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
-    for (auto row = layout_.controls.rbegin(); row != layout_.controls.rend(); ++row) {
-        if (!takesFocus(row->kind)) {
-            order.push_back(&*row);
-        }
+    std::vector<std::unique_ptr<Win32Control>> made(plan_.controls().size());
+    for (const std::size_t index : order) {
+        const ControlPlan& control = plan_.control(index);
+        made[index] = std::make_unique<Win32Control>(
+            handle(), control, creationFor(control, firstControlId + static_cast<int>(index)),
+            backend_.display());
     }
-    for (const ControlLayout* row : order) {
-        const int id = firstControlId + static_cast<int>(row - layout_.controls.data());
-        controls_.push_back(std::make_unique<Win32Control>(
-            handle(), *row, creationFor(*row, boundsOf(*row), id), backend_.display()));
-    }
-}
-
-// A control inside a frame is placed relative to the frame, but all controls are children of
-// the window itself: a frame as a parent would hide the boxes that lie over it.
-RECT Win32Window::boundsOf(const ControlLayout& row) const {
-    Twips left = row.left;
-    Twips top = row.top;
-    for (const ControlLayout& container : layout_.controls) {
-        if (!row.container.empty() && container.name == row.container) {
-            left += container.left;
-            top += container.top;
-        }
-    }
-    const Win32Display& display = backend_.display();
-    RECT bounds{display.pixels(left), display.pixels(top), display.pixels(left + row.width),
-                display.pixels(top + row.height)};
-    // The picture takes the size of its icon inside its border.
-    if (row.kind == ControlKind::Picture) {
-        bounds.right = bounds.left + GetSystemMetrics(SM_CXICON) + 2 * GetSystemMetrics(SM_CXEDGE);
-        bounds.bottom = bounds.top + GetSystemMetrics(SM_CYICON) + 2 * GetSystemMetrics(SM_CYEDGE);
-    }
-    return bounds;
-}
-
-Win32Control& Win32Window::control(std::string_view name) {
-    for (const auto& control : controls_) {
-        if (control->layout().name == name) {
-            return *control;
-        }
-    }
-    throw RunTimeError::noSuchControl();
+    controls_ = std::move(made);
 }
 
 Win32Control* Win32Window::controlOf(HWND handle) {
     for (const auto& control : controls_) {
         if (control->handle() == handle) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
-Win32Control* Win32Window::controlWithRole(ButtonRole role) {
-    for (const auto& control : controls_) {
-        if (control->layout().kind == ControlKind::Button && hasRole(*control, role)) {
             return control.get();
         }
     }
@@ -154,7 +105,10 @@ void Win32Window::show() {
     }
     ShowWindow(handle(), SW_SHOW);
     SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Brought to the front is not yet active: while the program is in the foreground already,
+    // the window the user clicked in would keep the keys without this.
     SetForegroundWindow(handle());
+    SetActiveWindow(handle());
 }
 
 void Win32Window::centre() {
@@ -164,10 +118,10 @@ void Win32Window::centre() {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(handle(), nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0,
+    const PixelRect place =
+        centredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                  {frame.right - frame.left, frame.bottom - frame.top});
+    SetWindowPos(handle(), nullptr, place.left, place.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -216,8 +170,8 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32Window::OnCommand(int id, int code, HWND from) {
     // Dialog navigation sends IDCANCEL for Escape; a window without a cancel button ignores it.
     if (id == IDCANCEL) {
-        if (const Win32Control* cancel = controlWithRole(ButtonRole::Cancel)) {
-            events_.clicked(cancel->layout().name);
+        if (const auto cancel = plan_.cancelButton()) {
+            events_.clicked(plan_.control(*cancel).row->name);
         }
         return;
     }
@@ -238,23 +192,15 @@ LRESULT Win32Window::OnControlColour(UINT message, HDC dc, HWND from) {
     return reinterpret_cast<LRESULT>(backend_.display().brush(control->backColor()));
 }
 
-// Lines lie on the window's own surface, beneath every control. A wide pen is centred on its
-// line; the program's lines grow below (or right of) their coordinates instead, so that the
-// About window's white line lies beside its grey one rather than over it.
+// Lines lie on the window's own surface, beneath every control.
 void Win32Window::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(handle(), &paint);
-    const Win32Display& display = backend_.display();
-    for (const LineLayout& line : layout_.lines) {
-        const int width = display.scaledPixels(line.widthPixels);
-        const PenHandle pen(CreatePen(PS_SOLID, width, Win32Display::colourRef(line.colour)));
-        const HGDIOBJ previous = SelectObject(dc, pen.get());
-        const bool horizontal = line.y1 == line.y2;
-        const int shiftX = horizontal ? 0 : width / 2;
-        const int shiftY = horizontal ? width / 2 : 0;
-        MoveToEx(dc, display.pixels(line.x1) + shiftX, display.pixels(line.y1) + shiftY, nullptr);
-        LineTo(dc, display.pixels(line.x2) + shiftX, display.pixels(line.y2) + shiftY);
-        SelectObject(dc, previous);
+    Win32Display& display = backend_.display();
+    for (const LinePlan& line : plan_.lines()) {
+        const RECT area{line.area.left, line.area.top, line.area.left + line.area.width,
+                        line.area.top + line.area.height};
+        FillRect(dc, &area, display.brush(line.colour));
     }
     EndPaint(handle(), &paint);
 }
@@ -270,13 +216,8 @@ void Win32Window::OnActivate(bool active) {
         return;
     }
     HWND target = focusToRestore_;
-    if (target == nullptr) {
-        const auto first =
-            std::min_element(controls_.begin(), controls_.end(), [](const auto& a, const auto& b) {
-                return std::pair(!takesFocus(a->layout().kind), a->layout().tabIndex) <
-                       std::pair(!takesFocus(b->layout().kind), b->layout().tabIndex);
-            });
-        target = first != controls_.end() ? (*first)->handle() : nullptr;
+    if (target == nullptr && plan_.firstFocus()) {
+        target = controls_[*plan_.firstFocus()]->handle();
     }
     if (target != nullptr) {
         SetFocus(target);
@@ -289,11 +230,8 @@ void Win32Window::OnClose() {
 
 // Dialog navigation asks this to know which button Enter presses.
 LRESULT Win32Window::OnGetDefaultId() const {
-    for (const auto& control : controls_) {
-        if (control->layout().kind == ControlKind::Button &&
-            hasRole(*control, ButtonRole::Default)) {
-            return MAKELRESULT(GetDlgCtrlID(control->handle()), DC_HASDEFID);
-        }
+    if (const auto button = plan_.defaultButton()) {
+        return MAKELRESULT(GetDlgCtrlID(controls_[*button]->handle()), DC_HASDEFID);
     }
     return 0;
 }
@@ -306,12 +244,14 @@ void Win32Window::showDefaultButton() {
     const Win32Control* focusedControl = controlOf(focused);
     const bool buttonFocused =
         focusedControl != nullptr && focusedControl->layout().kind == ControlKind::Button;
+    const Win32Control* defaultButton =
+        plan_.defaultButton() ? controls_[*plan_.defaultButton()].get() : nullptr;
     for (const auto& control : controls_) {
         if (control->layout().kind != ControlKind::Button) {
             continue;
         }
         const bool looksDefault =
-            buttonFocused ? control->handle() == focused : hasRole(*control, ButtonRole::Default);
+            buttonFocused ? control->handle() == focused : control.get() == defaultButton;
         const LONG_PTR style = GetWindowLongPtrW(control->handle(), GWL_STYLE);
         const LONG_PTR wanted = looksDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
         if ((style & BS_TYPEMASK) != wanted) {

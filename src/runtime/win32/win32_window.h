@@ -1,4 +1,4 @@
-// One window of the program: a top-level Win32 window built from a form's layout table, whose
+// One window of the program: a top-level Win32 window built from a form's layout plan, whose
 // window procedure routes each message to a small On... member. Keyboard handling (Tab, Enter,
 // Escape, access keys) is the system's dialog navigation, which the back end's message loop
 // runs for it; this class answers the questions that navigation asks. It runs no handler of
@@ -21,15 +21,17 @@ class Win32Backend;
 
 class Win32Window final : public Window {
   public:
-    Win32Window(Win32Backend& backend, const FormLayout& layout, WindowEvents& events);
+    Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEvents& events);
     ~Win32Window() override;
 
-    Win32Control& control(std::string_view name) override;
+    Win32Control& widget(std::size_t index) override { return *controls_.at(index); }
+    // The control of this name, for tests and benchmarks.
+    Win32Control& control(std::string_view name) { return widget(plan_.indexOf(name)); }
     void setCaption(const std::string& caption) override;
     void show() override;
 
     HWND handle() const { return handle_.get(); }
-    const FormLayout& layout() const { return layout_; }
+    const FormLayout& layout() const { return plan_.layout(); }
     // Marks the button that Enter would press now: the focused button, else the default one.
     void showDefaultButton();
 
@@ -48,16 +50,14 @@ class Win32Window final : public Window {
     LRESULT OnGetDefaultId() const;
 
     void createControls();
-    RECT boundsOf(const ControlLayout& layout) const;
     Win32Control* controlOf(HWND handle);
-    Win32Control* controlWithRole(ButtonRole role);
     void centre();
 
     Win32Backend& backend_;
-    const FormLayout& layout_;
+    const LayoutPlan& plan_;
     WindowEvents& events_;
     WindowHandle handle_;
-    std::vector<std::unique_ptr<Win32Control>> controls_;
+    std::vector<std::unique_ptr<Win32Control>> controls_;  // in the plan's order
     HWND focusToRestore_ = nullptr;
     bool shownBefore_ = false;
 };

@@ -133,11 +133,13 @@ TEST_F(QtProgram, BothWindowsOpenCentredOnTheScreenAtAFixedSizeWithOnlyACloseBut
     }
 }
 
-TEST_F(QtProgram, AboutIsAModelessToolWindowWithNoOwnerWhileTheConverterIsAMainWindow) {
+// Not a tool window: window managers keep those above their application's other windows, and
+// the converter window must be able to come in front of About.
+TEST_F(QtProgram, AboutIsAModelessOrdinaryWindowWithNoOwnerLikeTheConverterWindow) {
     openAbout();
     const QDialog* about = window("frmAbout");
     EXPECT_EQ(about->parentWidget(), nullptr);
-    EXPECT_EQ(about->windowType(), Qt::Tool);
+    EXPECT_EQ(about->windowType(), Qt::Window);
     EXPECT_EQ(about->windowModality(), Qt::NonModal);
     EXPECT_EQ(window("frmMain")->windowType(), Qt::Window);
 }

@@ -27,7 +27,7 @@ namespace quantaro::testing {
 // which the tests never enter.
 class QuitCountingBackend final : public QtBackend {
   public:
-    void quit() override { ++quitRequests; }
+    void quit(int) override { ++quitRequests; }
     int quitRequests = 0;
 };
 

@@ -1,0 +1,136 @@
+// Twips to pixels, containers, the Tab chain and the window's place, for every back end.
+#include "runtime/layout_plan.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/layout_check.h"
+#include "runtime/run_time_error.h"
+
+namespace quantaro {
+
+namespace {
+
+constexpr double twipsPerInch = 1440.0;
+// The picture shows the 32 x 32 program icon in a sunken border two pixels wide.
+constexpr int iconPixels = 32;
+constexpr int pictureBorderPixels = 2;
+
+// The table's label widths fit a small dialog font; the platform's default font may be wider.
+// A word is never cut: a label widens, from its left edge, to its longest word.
+int longestWord(std::string_view caption, const ScreenFacts& screen) {
+    int widest = 0;
+    for (std::size_t start = 0; start < caption.size();) {
+        const std::size_t end = std::min(caption.find(' ', start), caption.size());
+        if (end > start) {
+            widest = std::max(widest, screen.textWidth(caption.substr(start, end - start)));
+        }
+        start = end + 1;
+    }
+    return widest;
+}
+
+}  // namespace
+
+LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
+    : layout_(&layout),
+      screen_(screen),
+      clientSize_{pixels(layout.clientWidth), pixels(layout.clientHeight)} {
+    checkLayout(layout.controls, layout.lines);
+    for (const ControlLayout& row : layout.controls) {
+        ControlPlan plan{
+            &row, abilitiesOf(row.kind), {}, {}, {}, firstBackColour(row), firstForeColour(row)};
+        Twips left = row.left;
+        Twips top = row.top;
+        if (!row.container.empty()) {
+            plan.frame = indexOf(row.container);
+            const ControlLayout& frame = *controls_[*plan.frame].row;
+            // The frame's own place is already resolved to the window, frames within frames too.
+            left += frame.left;
+            top += frame.top;
+            for (auto outer = controls_[*plan.frame].frame; outer;
+                 outer = controls_[*outer].frame) {
+                left += controls_[*outer].row->left;
+                top += controls_[*outer].row->top;
+            }
+        }
+        plan.inWindow = rectOf(row, left, top);
+        plan.inContainer = plan.inWindow;
+        if (plan.frame) {
+            plan.inContainer.left -= controls_[*plan.frame].inWindow.left;
+            plan.inContainer.top -= controls_[*plan.frame].inWindow.top;
+        }
+        controls_.push_back(plan);
+    }
+
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        if (controls_[index].abilities.takesFocus) {
+            tabChain_.push_back(index);
+        }
+        if (isDefaultButton(*controls_[index].row)) {
+            defaultButton_ = index;
+        }
+        if (isCancelButton(*controls_[index].row)) {
+            cancelButton_ = index;
+        }
+    }
+    std::stable_sort(tabChain_.begin(), tabChain_.end(), [this](std::size_t a, std::size_t b) {
+        return controls_[a].row->tabIndex < controls_[b].row->tabIndex;
+    });
+
+    for (const LineLayout& line : layout.lines) {
+        const int width = scaled(line.widthPixels);
+        const int x1 = pixels(std::min(line.x1, line.x2));
+        const int y1 = pixels(std::min(line.y1, line.y2));
+        const int x2 = pixels(std::max(line.x1, line.x2));
+        const int y2 = pixels(std::max(line.y1, line.y2));
+        // A line covers the pixels from its first point up to, not onto, its last.
+        lines_.push_back({line.y1 == line.y2 ? PixelRect{x1, y1, x2 - x1, width}
+                                             : PixelRect{x1, y1, width, y2 - y1},
+                          line.colour});
+    }
+}
+
+int LayoutPlan::pixels(Twips twips) const {
+    return static_cast<int>(std::lround(twips * screen_.dotsPerInch / twipsPerInch));
+}
+
+int LayoutPlan::scaled(int pixelsAt96) const {
+    return static_cast<int>(std::lround(pixelsAt96 * screen_.dotsPerInch / 96.0));
+}
+
+PixelRect LayoutPlan::rectOf(const ControlLayout& row, Twips left, Twips top) const {
+    PixelRect rect{pixels(left), pixels(top), pixels(left + row.width) - pixels(left),
+                   pixels(top + row.height) - pixels(top)};
+    if (row.kind == ControlKind::Picture) {
+        // A picture takes the size of its icon inside its border, whatever the table says.
+        rect.width = rect.height = scaled(iconPixels) + 2 * scaled(pictureBorderPixels);
+    }
+    if (row.kind == ControlKind::Label) {
+        rect.width = std::max(rect.width, longestWord(row.caption, screen_));
+    }
+    return rect;
+}
+
+std::size_t LayoutPlan::indexOf(std::string_view name) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [name](const ControlPlan& c) { return c.row->name == name; });
+    if (found == controls_.end()) {
+        throw RunTimeError::noSuchControl();
+    }
+    return static_cast<std::size_t>(found - controls_.begin());
+}
+
+std::optional<std::size_t> LayoutPlan::firstFocus() const {
+    if (tabChain_.empty()) {
+        return std::nullopt;
+    }
+    return tabChain_.front();
+}
+
+PixelRect centredIn(const PixelRect& workArea, PixelSize frame) {
+    return {workArea.left + (workArea.width - frame.width) / 2,
+            workArea.top + (workArea.height - frame.height) / 2, frame.width, frame.height};
+}
+
+}  // namespace quantaro

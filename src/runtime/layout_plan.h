@@ -1,0 +1,96 @@
+// A window's layout table turned into what a back end builds: every control's rectangle in
+// pixels at the screen's resolution (frames within frames resolved), its abilities and first
+// colours, the Tab chain, the first control to take the focus, the default and cancel buttons,
+// the lines as filled rectangles, and where the window goes on the screen. Computed once, here,
+// for every back end; it creates nothing itself.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "runtime/colour.h"
+#include "runtime/control_kind.h"
+#include "runtime/layout.h"
+
+namespace quantaro {
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelSize&) const = default;
+};
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// What the plan needs to know of the screen and the font a back end draws with.
+struct ScreenFacts {
+    double dotsPerInch = 96;
+    // The width in pixels of a text in the font the window's labels are drawn with.
+    std::function<int(std::string_view text)> textWidth;
+};
+
+struct ControlPlan {
+    const ControlLayout* row;
+    ControlAbilities abilities;
+    PixelRect inWindow;                // in the window's client area
+    PixelRect inContainer;             // from the top-left corner of its container
+    std::optional<std::size_t> frame;  // the frame that holds it; none: the window itself
+    Colour backColour;                 // the colours it starts with
+    Colour foreColour;
+};
+
+// A line of the table as the pixels it covers: its width grows below a line that runs across
+// and right of one that runs down, so two lines a pixel apart show both their colours.
+struct LinePlan {
+    PixelRect area;
+    Colour colour;
+};
+
+class LayoutPlan {
+  public:
+    // Throws std::logic_error for a table that breaks a rule of layout_check.h.
+    LayoutPlan(const FormLayout& layout, const ScreenFacts& screen);
+
+    const FormLayout& layout() const { return *layout_; }
+    PixelSize clientSize() const { return clientSize_; }
+    // In table order, which is stacking order from the bottom up.
+    const std::vector<ControlPlan>& controls() const { return controls_; }
+    const ControlPlan& control(std::size_t index) const { return controls_.at(index); }
+    // Raises the runtime's "no such control" error for a name not in the table.
+    std::size_t indexOf(std::string_view name) const;
+    // The controls that take the focus, in the order Tab visits them.
+    const std::vector<std::size_t>& tabChain() const { return tabChain_; }
+    std::optional<std::size_t> firstFocus() const;
+    std::optional<std::size_t> defaultButton() const { return defaultButton_; }
+    std::optional<std::size_t> cancelButton() const { return cancelButton_; }
+    const std::vector<LinePlan>& lines() const { return lines_; }
+    // A length given in pixels at 96 dots per inch, at this screen's resolution.
+    int scaled(int pixelsAt96) const;
+
+  private:
+    int pixels(Twips twips) const;
+    PixelRect rectOf(const ControlLayout& row, Twips left, Twips top) const;
+
+    const FormLayout* layout_;
+    ScreenFacts screen_;
+    PixelSize clientSize_;
+    std::vector<ControlPlan> controls_;
+    std::vector<std::size_t> tabChain_;
+    std::optional<std::size_t> defaultButton_;
+    std::optional<std::size_t> cancelButton_;
+    std::vector<LinePlan> lines_;
+};
+
+// Where a window's outer frame goes to stand centred in the screen's work area.
+PixelRect centredIn(const PixelRect& workArea, PixelSize frame);
+
+}  // namespace quantaro
