@@ -1,0 +1,121 @@
+// The window rules every back end builds from: the plan of a layout table, and the tables that
+// no plan is made of.
+#include "runtime/layout_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string_view>
+
+#include "about/frm_about.h"
+#include "app/frm_main.h"
+
+namespace quantaro::testing {
+namespace {
+
+using enum ControlKind;
+
+// Eight pixels a character, as some font might draw them.
+const ScreenFacts at96{96, [](std::string_view text) { return static_cast<int>(text.size()) * 8; }};
+
+FormLayout formOf(std::span<const ControlLayout> controls, std::span<const LineLayout> lines = {}) {
+    return {"frmTest", "Test", Border::FixedSingle, true, 3000, 3000, controls, lines};
+}
+
+TEST(LayoutPlan, PlacesAControlInAFrameInAFrameFromTheWindowsCorner) {
+    constexpr ControlLayout controls[] = {
+        {"fraOuter", Frame, "", "Outer", 150, 300, 2700, 2400, 0},
+        {"fraInner", Frame, "fraOuter", "Inner", 150, 300, 2250, 1800, 1},
+        {"cmdGo", Button, "fraInner", "Go", 150, 300, 1500, 450, 2},
+    };
+    const FormLayout form = formOf(controls);
+    const LayoutPlan plan(form, at96);
+    EXPECT_EQ(plan.control(2).inWindow, (PixelRect{30, 60, 100, 30}));
+    EXPECT_EQ(plan.control(2).inContainer, (PixelRect{10, 20, 100, 30}));
+    EXPECT_EQ(plan.control(1).inContainer, (PixelRect{10, 20, 150, 120}));
+    EXPECT_EQ(plan.control(2).frame, 1u);
+}
+
+TEST(LayoutPlan, GrowsWithTheScreensResolution) {
+    const LayoutPlan plan(frmMain::layout, {144, at96.textWidth});
+    EXPECT_EQ(plan.clientSize(), (PixelSize{639, 579}));
+    EXPECT_EQ(plan.control(plan.indexOf("txtBytes")).inWindow, (PixelRect{144, 252, 458, 29}));
+    const LayoutPlan about(frmAbout::layout, {144, at96.textWidth});
+    // The 32 x 32 icon and its two-pixel border, at one and a half times their size.
+    EXPECT_EQ(about.control(about.indexOf("picIcon")).inWindow, (PixelRect{24, 24, 54, 54}));
+    EXPECT_EQ(about.lines()[1].area, (PixelRect{11, 246, 554, 3}));
+}
+
+TEST(LayoutPlan, WidensALabelToItsLongestWordButNeverNarrowsOne) {
+    const LayoutPlan plan(frmMain::layout, at96);
+    // "Killobytes:" is 11 characters, 88 pixels here; its table width is 57.
+    EXPECT_EQ(plan.control(plan.indexOf("Label3")).inWindow.width, 88);
+    const LayoutPlan narrowFont(frmMain::layout, {96, [](std::string_view) { return 1; }});
+    EXPECT_EQ(narrowFont.control(narrowFont.indexOf("Label3")).inWindow.width, 57);
+}
+
+TEST(LayoutPlan, ChainsTheFocusByTabIndexPastFramesAndLabels) {
+    const LayoutPlan plan(frmMain::layout, at96);
+    std::vector<std::string_view> chain;
+    for (const std::size_t index : plan.tabChain()) {
+        chain.push_back(plan.control(index).row->name);
+    }
+    EXPECT_EQ(chain,
+              (std::vector<std::string_view>{"cmdConvert", "cmdAbout", "cmdExit", "txtUnit",
+                                             "cboUnit", "txtBits", "txtBytes", "txtKillobytes",
+                                             "txtMegabytes", "txtGigabytes", "txtTerrabytes"}));
+    EXPECT_EQ(plan.firstFocus(), plan.indexOf("cmdConvert"));
+    EXPECT_EQ(plan.defaultButton(), plan.indexOf("cmdConvert"));
+    EXPECT_EQ(plan.cancelButton(), std::nullopt);
+    const LayoutPlan about(frmAbout::layout, at96);
+    EXPECT_EQ(about.defaultButton(), about.indexOf("cmdOK"));
+    EXPECT_EQ(about.cancelButton(), about.indexOf("cmdOK"));
+}
+
+TEST(LayoutPlan, CentresAWindowsFrameInTheWorkArea) {
+    EXPECT_EQ(centredIn({0, 30, 1024, 738}, {436, 420}), (PixelRect{294, 189, 436, 420}));
+    EXPECT_EQ(centredIn({1920, 0, 1280, 1024}, {100, 100}), (PixelRect{2510, 462, 100, 100}));
+}
+
+struct BrokenTable {
+    const char* name;
+    std::vector<ControlLayout> controls;
+    std::vector<LineLayout> lines;
+};
+
+class RefusesToPlan : public ::testing::TestWithParam<BrokenTable> {};
+
+TEST_P(RefusesToPlan, ATableThatBreaksARule) {
+    const FormLayout form = formOf(GetParam().controls, GetParam().lines);
+    EXPECT_THROW(LayoutPlan(form, at96), std::logic_error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, RefusesToPlan,
+    ::testing::Values(
+        BrokenTable{"TwoControlsOfOneName",
+                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0},
+                     {"cmdGo", Button, "", "Go", 0, 0, 9, 9, 1}},
+                    {}},
+        BrokenTable{"TwoControlsOfOneTabIndex",
+                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0},
+                     {"cmdStop", Button, "", "Stop", 0, 0, 9, 9, 0}},
+                    {}},
+        BrokenTable{"AnUnknownContainer", {{"cmdGo", Button, "fraNone", "Go", 0, 0, 9, 9, 0}}, {}},
+        BrokenTable{"AContainerThatIsNoFrame",
+                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0},
+                     {"txtIn", TextBox, "cmdGo", "", 0, 0, 9, 9, 1}},
+                    {}},
+        BrokenTable{"AContainerLaterInTheTable",
+                    {{"txtIn", TextBox, "fraLater", "", 0, 0, 9, 9, 0},
+                     {"fraLater", Frame, "", "", 0, 0, 9, 9, 1}},
+                    {}},
+        BrokenTable{"TwoDefaultButtons",
+                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0, ButtonRole::Default},
+                     {"cmdStop", Button, "", "Stop", 0, 0, 9, 9, 1, ButtonRole::DefaultAndCancel}},
+                    {}},
+        BrokenTable{"ALineAslant", {}, {{"Line1", 0, 0, 0, 90, 90, colours::grey, 1}}}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace quantaro::testing
