@@ -276,7 +276,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {"txtTerrabytes.Text=1E+300", "txtGigabytes.Text=1.024E+303",
                  "txtMegabytes.Text=1.048576E+306"},
                 "Overflow"},
-        Failure{"TheLargestDoubleTimesEight", "1.79769313486231E+308", "Bytes", {}, "Overflow"}),
+        Failure{"TheLargestDoubleTimesEight", "1.79769313486231E+308", "Bytes", {}, "Overflow"},
+        // The product is a double, but its 15-digit text would lie beyond the largest one.
+        Failure{"AProductWhoseTextCouldNotBeReadBack",
+                "2.2471164185778946E307",
+                "Bytes",
+                {},
+                "Overflow"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ConverterWindowInAnotherLocale, ReadsAndWritesTheUsersDecimalSeparator) {
