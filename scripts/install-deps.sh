@@ -13,7 +13,7 @@ run) packages=("${linux[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 test)
     packages=("${linux[@]}" "${windows[@]}" libgtest-dev libgmock-dev xvfb xauth clang-format
-              wine wine64)
+              wine wine64 clang locales openbox xdotool x11-utils)
     ;;
 *)
     echo "usage: $0 run | windows | test" >&2
@@ -34,4 +34,17 @@ if ((${#missing[@]})); then
     [[ $(id -u) -eq 0 ]] || sudo=sudo
     $sudo apt-get update -q
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The locale tests run the program under real locales, each with its own decimal separator
+# (ps_AF writes the Arabic one); they fail when one is missing, so the test set-up makes them.
+if [[ ${1:-run} == test ]]; then
+    for name in de_DE fr_FR sv_SE fi_FI ru_RU tr_TR pt_BR hi_IN ja_JP ar_SA fa_IR en_US ps_AF; do
+        if ! locale -a 2>/dev/null | grep -qx "$name.utf8"; then
+            echo "Generating the locale $name.UTF-8"
+            sudo=""
+            [[ $(id -u) -eq 0 ]] || sudo=sudo
+            $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+        fi
+    done
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the Linux build (plain and under AddressSanitizer and
-# UndefinedBehaviorSanitizer) and the Windows build under Wine. Stops at the first failure.
+# UndefinedBehaviorSanitizer) and the Windows build under Wine; then each fuzz target and a
+# soak run of the real program, a minute each. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -15,3 +16,9 @@ for preset in debug asan windows; do
     echo "== $preset: test"
     ctest --preset "$preset"
 done
+
+echo "== fuzz: each target for a minute"
+fuzz/run.sh 60
+
+echo "== soak: random keys and clicks on the real program for a minute"
+scripts/soak.sh 60

@@ -1,5 +1,6 @@
 // The System Info button: find the system-information tool through two registry places and
 // start it. Every way this can fail ends in the same one message to the user.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -38,10 +39,18 @@ void frmAbout::StartSysInfo() {
     const SystemServices& system = application().services();
     try {
         std::string SysInfoPath;
+        // A place holds a path only when it names its place on its own: the system would
+        // complete any other one with whatever the current folder is, and start what it finds
+        // there. So a relative path, a bare file name or a number counts as not found.
+        const auto found = [&](const char* key, const char* value) {
+            SysInfoPath.clear();
+            return GetKeyValue(registry::localMachine, key, value, SysInfoPath) &&
+                   system.isAbsolutePath(SysInfoPath);
+        };
         // The first place names the tool itself and is trusted as it stands.
-        if (!GetKeyValue(registry::localMachine, toolPathKey, toolPathValue, SysInfoPath)) {
+        if (!found(toolPathKey, toolPathValue)) {
             // The second names its folder, which must really hold the tool.
-            if (!GetKeyValue(registry::localMachine, toolFolderKey, toolFolderValue, SysInfoPath) ||
+            if (!found(toolFolderKey, toolFolderValue) ||
                 !system.isFile(SysInfoPath + toolFileName)) {
                 application().msgBox(unavailable, msgbox::okOnly);
                 return;
@@ -80,15 +89,21 @@ bool frmAbout::GetKeyValue(RegistryKey KeyRoot, const std::string& KeyName,
         return false;
     }
     std::span<const std::byte> bytes(data.data(), size);
-    // One terminating zero byte, and only one, is not part of the value.
-    if (bytes.back() == std::byte{0}) {
-        bytes = bytes.first(bytes.size() - 1);
-    }
     switch (type) {
-        case registry::typeText:
-            KeyVal = registry.textFromBytes(bytes);
+        case registry::typeText: {
+            // The system reads a text value up to its first NUL, and so does the launcher;
+            // otherwise it would check one path while the file test and the start, which stop
+            // at the NUL, act on another.
+            const auto end = std::find(bytes.begin(), bytes.end(), std::byte{0});
+            KeyVal =
+                registry.textFromBytes(bytes.first(static_cast<std::size_t>(end - bytes.begin())));
             return true;
+        }
         case registry::typeNumber:
+            // One terminating zero byte is not part of the number.
+            if (bytes.back() == std::byte{0}) {
+                bytes = bytes.first(bytes.size() - 1);
+            }
             KeyVal = decimalFromLittleEndian(bytes);
             return true;
         default:

@@ -122,6 +122,18 @@ double signedZero(bool negative) {
     return negative ? -0.0 : 0.0;
 }
 
+// Rounding to 15 digits can carry the text of a value just below the largest double past it:
+// 1.797693134862315E+308 and up would be written "1.79769313486232E+308", which no one can
+// read back. Such a value is as out of range as infinity. Only magnitudes this close to the
+// top need the second look.
+bool readsBack(double value, const char* first, const char* last) {
+    if (std::abs(value) < 1e308) {
+        return true;
+    }
+    double back = 0;
+    return std::from_chars(first, last, back).ec == std::errc{};
+}
+
 }  // namespace
 
 double numberFromText(std::string_view text, std::string_view decimalSeparator) {
@@ -189,7 +201,7 @@ std::string textFromNumber(double value, std::string_view decimalSeparator) {
     std::array<char, 32> buffer;
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                             std::chars_format::general, 15);
-    if (error != std::errc{}) {
+    if (error != std::errc{} || !readsBack(value, buffer.data(), end)) {
         throw RunTimeError::overflow();
     }
     char* point = end;

@@ -19,7 +19,8 @@ double numberFromText(std::string_view text, std::string_view decimalSeparator);
 // Writes at most 15 significant digits, without grouping, switching to exponent form
 // ("1.5E+20", "2.5E-07") for very large and very small magnitudes. numberFromText accepts
 // every text this writes, and reading it back and writing again gives the same text. Negative
-// zero is written "0"; a value that is not finite throws overflow.
+// zero is written "0"; a value that is not finite, or whose 15-digit text lies beyond the
+// largest double, throws overflow.
 std::string textFromNumber(double value, std::string_view decimalSeparator);
 
 std::string textFromInteger(std::int16_t value);

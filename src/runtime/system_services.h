@@ -13,6 +13,9 @@ namespace quantaro {
 struct SystemServices {
     std::string decimalSeparator = ".";
     std::shared_ptr<Registry> registry;
+    // True only for a path that names its place without a current folder or drive to complete
+    // it (absolute_path.h). The launcher tests and starts nothing else.
+    std::function<bool(const std::string& path)> isAbsolutePath;
     // True only for an existing regular file.
     std::function<bool(const std::string& path)> isFile;
     // Starts the program at exactly this path, without waiting for it; raises a run-time error

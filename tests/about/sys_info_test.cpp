@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "about/frm_about.h"
+#include "runtime/absolute_path.h"
 #include "runtime/run_time_error.h"
 #include "support/headless_program.h"
 #include "support/memory_registry.h"
@@ -32,7 +33,8 @@ std::vector<std::byte> bytes(std::initializer_list<int> values) {
     return result;
 }
 
-// A machine as the launcher sees it: registry, files on disk, and what got started.
+// A Windows machine as the launcher sees it: registry, files on disk, and what got started.
+// Like the system's own calls, the file test and the start read a path up to its first NUL.
 struct Machine {
     std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();
     std::set<std::string> files;
@@ -42,9 +44,12 @@ struct Machine {
     SystemServices services() {
         SystemServices services;
         services.registry = registry;
-        services.isFile = [this](const std::string& path) { return files.count(path) > 0; };
+        services.isAbsolutePath = [](const std::string& path) {
+            return isAbsoluteWindowsPath(path);
+        };
+        services.isFile = [this](const std::string& path) { return files.count(path.c_str()) > 0; };
         services.startProgram = [this](const std::string& path) {
-            if (startable.count(path) == 0) {
+            if (startable.count(path.c_str()) == 0) {
                 throw RunTimeError::fileNotFound();
             }
             started.push_back(path);
@@ -104,7 +109,10 @@ INSTANTIATE_TEST_SUITE_P(
                           "C:\\Tools\\msinfo32.exe"},
                 ValueCase{"TextWithoutTerminatorKeepsEveryByte", text("C:\\msinfo32.exe"), true,
                           "C:\\msinfo32.exe"},
-                ValueCase{"TextLosesOnlyTheLastOfTwoTerminators", text("abc\0\0"s), true, "abc\0"s},
+                ValueCase{"TextEndsAtItsFirstNul", text("abc\0\0"s), true, "abc"},
+                ValueCase{"TextAfterANulIsNotPartOfIt", text("C:\\MSINFO32.EXE\0junk"s), true,
+                          "C:\\MSINFO32.EXE"},
+                ValueCase{"TextStartingWithANulIsEmpty", text("\0C:\\MSINFO32.EXE\0"s), true, ""},
                 ValueCase{"TextOfOnlyATerminatorIsEmptyButRead", text("\0"s), true, ""},
                 ValueCase{"TextFillingTheWholeBuffer", text(std::string(1023, 'x') + '\0'), true,
                           std::string(1023, 'x')},
@@ -117,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
                           "0"},
                 ValueCase{"LargestNumber", value(registry::typeNumber, bytes({255, 255, 255, 255})),
                           true, "4294967295"},
-                ValueCase{"ExpandableTextIsNoPathItCanUse", value(2, bytes({'a', 'b', 0})), false,
-                          ""},
+                ValueCase{
+                    "ExpandableTextIsNoPathItCanUse", value(2, bytes({'a', 'b', 0})), false, ""},
                 ValueCase{"MissingKey", [](MemoryRegistry&) {}, false, ""},
                 ValueCase{
                     "MissingValue",
@@ -241,14 +249,90 @@ INSTANTIATE_TEST_SUITE_P(
               },
               {},
               1},
-        Route{"AnEmptyPathInTheFirstPlaceIsNotStartable",
+        // Only a path with its drive or server is tested or started: the system would complete
+        // any other from the current folder. The first place then counts as not found.
+        Route{"AnEmptyPathInTheFirstPlaceCountsAsNotFound",
               [](Machine& m) {
                   toolPath(m, "\0"s);
                   toolFolder(m, "C:\\Windows\\System32\0"s);
                   m.files = m.startable = {"C:\\Windows\\System32\\MSINFO32.EXE"};
               },
+              {"C:\\Windows\\System32\\MSINFO32.EXE"},
+              2},
+        Route{"ARelativePathInTheFirstPlaceCountsAsNotFound",
+              [](Machine& m) {
+                  toolPath(m, "tools\\reltool.exe\0"s);
+                  toolFolder(m, "C:\\Windows\\System32\0"s);
+                  m.files =
+                      m.startable = {"tools\\reltool.exe", "C:\\Windows\\System32\\MSINFO32.EXE"};
+              },
+              {"C:\\Windows\\System32\\MSINFO32.EXE"},
+              2},
+        Route{"ABareFileNameInTheFirstPlaceIsNotStarted",
+              [](Machine& m) {
+                  toolPath(m, "msinfo32.exe\0"s);
+                  m.files = m.startable = {"msinfo32.exe"};
+              },
               {},
-              1}),
+              2},
+        Route{"APathOnTheCurrentFolderOfADriveIsNotStarted",
+              [](Machine& m) {
+                  toolPath(m, "C:msinfo32.exe\0"s);
+                  m.files = m.startable = {"C:msinfo32.exe"};
+              },
+              {},
+              2},
+        Route{"APathFromTheRootOfTheCurrentDriveIsNotStarted",
+              [](Machine& m) {
+                  toolPath(m, "\\Tools\\msinfo32.exe\0"s);
+                  m.files = m.startable = {"\\Tools\\msinfo32.exe"};
+              },
+              {},
+              2},
+        Route{"ANumberInTheFirstPlaceIsNoPath",
+              [](Machine& m) {
+                  m.registry->setValue(registry::localMachine, pathKey, "PATH",
+                                       registry::typeNumber, bytes({0x34, 0x12, 0, 0}));
+                  m.files = m.startable = {"4660"};
+              },
+              {},
+              2},
+        Route{"AToolOnAServerIsStarted",
+              [](Machine& m) {
+                  toolPath(m, "\\\\server\\tools\\msinfo32.exe\0"s);
+                  m.startable = {"\\\\server\\tools\\msinfo32.exe"};
+              },
+              {"\\\\server\\tools\\msinfo32.exe"},
+              1},
+        Route{"ARelativeFolderInTheSecondPlaceIsNotTested",
+              [](Machine& m) {
+                  toolFolder(m, "Tools\0"s);
+                  m.files = m.startable = {"Tools\\MSINFO32.EXE"};
+              },
+              {},
+              2},
+        // A text value ends at its first NUL, as the system reads it, before any other rule.
+        Route{"APathWithJunkAfterANulStartsThePartBeforeIt",
+              [](Machine& m) {
+                  toolPath(m, "C:\\Tools\\MSINFO32.EXE\0junk"s);
+                  m.startable = {"C:\\Tools\\MSINFO32.EXE"};
+              },
+              {"C:\\Tools\\MSINFO32.EXE"},
+              1},
+        Route{"AFolderThatIsAProgramBeforeItsNulsIsNoFolder",
+              [](Machine& m) {
+                  toolFolder(m, "C:\\evil.exe\0\0"s);
+                  m.files = m.startable = {"C:\\evil.exe"};
+              },
+              {},
+              2},
+        Route{"AFolderEndingInTwoNulsStillHoldsTheTool",
+              [](Machine& m) {
+                  toolFolder(m, "C:\\Tools\0\0"s);
+                  m.files = m.startable = {"C:\\Tools\\MSINFO32.EXE"};
+              },
+              {"C:\\Tools\\MSINFO32.EXE"},
+              2}),
     [](const auto& info) { return info.param.name; });
 
 TEST(AboutWindow, RepeatsTheWholeLookupAtEverySystemInfoClick) {

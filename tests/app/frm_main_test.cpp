@@ -306,6 +306,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "1.79769313486231E+308",
                 "Bytes",
                 {"", "", "", "", "", ""},
+                "Overflow"},
+        // The product is a double, but its 15-digit text would lie beyond the largest one.
+        Failure{"AProductWhoseTextCouldNotBeReadBack",
+                "2.2471164185778946E307",
+                "Bytes",
+                {"", "", "", "", "", ""},
                 "Overflow"}),
     [](const auto& info) { return info.param.name; });
 

@@ -255,9 +255,10 @@ TEST(TextFromNumber, ShowsFifteenSignificantDigitsAndUsesExponentsOnlyForExtreme
         {1.5e-5, "1.5E-05"},
         {-2.5e-7, "-2.5E-07"},
         {1e100, "1E+100"},
-        // The ends of the double range.
-        {std::numeric_limits<double>::max(), "1.79769313486232E+308"},
-        {-std::numeric_limits<double>::max(), "-1.79769313486232E+308"},
+        // The ends of the double range: the largest magnitudes whose text still reads back.
+        // The double nearest 1.797693134862315E+308 lies just below it.
+        {1.797693134862315e308, "1.79769313486231E+308"},
+        {-1.797693134862315e308, "-1.79769313486231E+308"},
         {std::numeric_limits<double>::min(), "2.2250738585072E-308"},
         {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"}};
     for (const std::string& separator : kSeparators) {
@@ -268,10 +269,16 @@ TEST(TextFromNumber, ShowsFifteenSignificantDigitsAndUsesExponentsOnlyForExtreme
     }
 }
 
-TEST(TextFromNumber, RefusesToShowInfinityOrNaNAsText) {
-    const double table[] = {std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::quiet_NaN()};
+TEST(TextFromNumber, RefusesToShowInfinityNaNOrATextThatCouldNotBeReadBack) {
+    // Above 1.797693134862315E+308, 15 digits round past the largest double.
+    const double table[] = {
+        std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN(),
+        std::numeric_limits<double>::max(),
+        -std::numeric_limits<double>::max(),
+        std::nextafter(1.797693134862315e308, std::numeric_limits<double>::infinity()),
+        2.2471164185778946e307 * 8};
     for (double value : table) {
         EXPECT_EQ(errorNumberOf([&] { textFromNumber(value, "."); }), kOverflow);
     }

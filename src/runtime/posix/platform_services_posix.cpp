@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/absolute_path.h"
 #include "runtime/posix/no_registry.h"
 #include "runtime/run_time_error.h"
 #include "runtime/system_services.h"
@@ -21,10 +22,12 @@ namespace quantaro {
 
 namespace {
 
-// stat follows symbolic links, so a link to a file counts as that file.
+// stat follows symbolic links, so a link to a file counts as that file. A relative path is
+// never looked up: its answer would depend on the current folder.
 bool isRegularFile(const std::string& path) {
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    return isAbsolutePosixPath(path) && ::stat(path.c_str(), &status) == 0 &&
+           S_ISREG(status.st_mode);
 }
 
 // A path that names nothing is "file not found" to the user; anything else that keeps the
@@ -158,7 +161,8 @@ int failureReported(int report) {
 
 void startProgramAt(const std::string& path) {
     // Checked first so a folder is "file not found" like a missing path, not the "permission
-    // denied" execve gives for it; execve's own answer still decides everything else.
+    // denied" execve gives for it, and so a relative path is refused like a missing one;
+    // execve's own answer still decides everything else.
     if (!isRegularFile(path)) {
         throw RunTimeError::fileNotFound();
     }
@@ -214,6 +218,7 @@ SystemServices platformServices() {
     SystemServices services;
     services.decimalSeparator = userDecimalSeparator();
     services.registry = std::make_shared<NoRegistry>();
+    services.isAbsolutePath = [](const std::string& path) { return isAbsolutePosixPath(path); };
     services.isFile = isRegularFile;
     services.startProgram = startProgramAt;
     return services;

@@ -16,11 +16,17 @@ HKEY handleOf(RegistryKey key) {
 
 }  // namespace
 
+// The predefined roots are 32-bit numbers that the Windows headers sign-extend into a 64-bit
+// handle; the system's own constant is passed, not the number widened with zeros.
+HKEY rootHandleOf(RegistryKey root) {
+    return root == registry::localMachine ? HKEY_LOCAL_MACHINE : handleOf(root);
+}
+
 RegistryStatus Win32Registry::openKey(RegistryKey root, const std::string& path,
                                       std::uint32_t access, RegistryKey& key) {
     HKEY opened = nullptr;
     const LSTATUS status =
-        RegOpenKeyExA(handleOf(root), ansiFromUtf8(path).c_str(), 0, access, &opened);
+        RegOpenKeyExA(rootHandleOf(root), ansiFromUtf8(path).c_str(), 0, access, &opened);
     key = reinterpret_cast<RegistryKey>(opened);
     return status;
 }

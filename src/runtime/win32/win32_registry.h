@@ -2,9 +2,14 @@
 // key and value names are written for. It opens, queries and closes; it never writes.
 #pragma once
 
+#include <windows.h>
+
 #include "runtime/registry.h"
 
 namespace quantaro::win32 {
+
+// The handle RegOpenKeyExA takes for a root key the program names by its number.
+HKEY rootHandleOf(RegistryKey root);
 
 class Win32Registry final : public Registry {
   public:

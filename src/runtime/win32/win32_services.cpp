@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "runtime/absolute_path.h"
 #include "runtime/run_time_error.h"
 #include "runtime/system_services.h"
 #include "runtime/user_locale.h"
@@ -15,8 +16,14 @@ namespace quantaro {
 
 namespace {
 
+// A relative path is never looked up or started: Windows would complete it with the current
+// folder (or the current folder of a drive), wherever the program was started from.
+bool isAbsolute(const std::string& path) {
+    return isAbsoluteWindowsPath(path);
+}
+
 bool isFile(const std::string& path) {
-    if (path.empty()) {
+    if (!isAbsolute(path)) {
         return false;
     }
     const DWORD attributes = GetFileAttributesW(win32::wideFromUtf8(path).c_str());
@@ -39,7 +46,7 @@ RunTimeError startFailure(DWORD error) {
 // the application name, and a quoted copy as the command line so the program's argv[0] is the
 // whole path.
 void startProgram(const std::string& path) {
-    if (path.empty()) {
+    if (!isAbsolute(path)) {
         throw RunTimeError::fileNotFound();
     }
     const std::wstring application = win32::wideFromUtf8(path);
@@ -64,6 +71,7 @@ SystemServices platformServices() {
     return {
         .decimalSeparator = userDecimalSeparator(),
         .registry = std::make_shared<win32::Win32Registry>(),
+        .isAbsolutePath = isAbsolute,
         .isFile = isFile,
         .startProgram = startProgram,
     };

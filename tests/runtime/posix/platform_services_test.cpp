@@ -107,6 +107,8 @@ TEST_F(IsFile, AnswersTrueOnlyForAnExistingRegularFileOrALinkToOne) {
         {"a missing path", (root_ / "missing").string(), false},
         {"a path through a file", (root_ / "file" / "file").string(), false},
         {"an empty path", "", false},
+        // Its answer would depend on the current folder.
+        {"a relative path to a regular file", fs::relative(root_ / "file").string(), false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -207,6 +209,13 @@ TEST_F(StartProgram, RefusesWhatCannotRunWithAnErrorAndLeavesNoChildBehind) {
         }
         EXPECT_FALSE(hasChildren());
     }
+    EXPECT_FALSE(fs::exists(root_ / "ran"));
+
+    // A relative path is refused like a missing one, whatever the current folder holds.
+    writeFile(root_ / "relative" / "tool", "#!/bin/sh\n" + shellText, kExecutable);
+    EXPECT_THROW(services_.startProgram(fs::relative(root_ / "relative" / "tool").string()),
+                 RunTimeError);
+    EXPECT_FALSE(hasChildren());
     EXPECT_FALSE(fs::exists(root_ / "ran"));
 }
 

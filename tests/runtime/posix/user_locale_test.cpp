@@ -1,5 +1,7 @@
 // The user's decimal separator on Linux: it follows the locale variables in their usual order
-// of precedence and falls back to a point for any locale this machine has not generated.
+// of precedence and falls back to a point for any locale this machine has not generated; and
+// the program started under a real locale reads and writes numbers with that locale's own
+// separator. The test set-up (scripts/install-deps.sh test) generates the locales used here.
 #include "runtime/user_locale.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +12,9 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "runtime/system_services.h"
+#include "support/headless_program.h"
 
 namespace quantaro {
 namespace {
@@ -48,12 +53,12 @@ bool isGerman(const char* value) {
     return value && std::string(value) == "de_DE.UTF-8";
 }
 
-bool germanIsInstalled() {
-    const locale_t german = newlocale(LC_NUMERIC_MASK, "de_DE.UTF-8", locale_t{});
-    if (german == locale_t{}) {
+bool isInstalled(const std::string& name) {
+    const locale_t locale = newlocale(LC_NUMERIC_MASK, name.c_str(), locale_t{});
+    if (locale == locale_t{}) {
         return false;
     }
-    freelocale(german);
+    freelocale(locale);
     return true;
 }
 
@@ -77,7 +82,7 @@ TEST(UserDecimalSeparator, FollowsTheEnvironmentAndFallsBackToAPointForUnknownLo
                          {nullptr, "C", "de_DE.UTF-8"},
                          {nullptr, "de_DE.UTF-8", "C"},
                          {"de_DE.UTF-8", "C", "C"}};
-    const bool german = germanIsInstalled();
+    ASSERT_TRUE(isInstalled("de_DE.UTF-8")) << "run scripts/install-deps.sh test to generate it";
     for (const Row& row : table) {
         LocaleEnvironment environment;
         environment.set("LC_ALL", row.lcAll);
@@ -85,7 +90,41 @@ TEST(UserDecimalSeparator, FollowsTheEnvironmentAndFallsBackToAPointForUnknownLo
         environment.set("LANG", row.lang);
         const char* chosen = row.lcAll ? row.lcAll : row.lcNumeric ? row.lcNumeric : row.lang;
         SCOPED_TRACE(chosen ? chosen : "(nothing set)");
-        EXPECT_EQ(userDecimalSeparator(), german && isGerman(chosen) ? "," : ".");
+        EXPECT_EQ(userDecimalSeparator(), isGerman(chosen) ? "," : ".");
+    }
+}
+
+// The program's start takes its services, the separator among them, from the environment it
+// was started in; it then converts 1.5 KB typed the locale's way.
+TEST(ProgramUnderARealLocale, ReadsAndWritesNumbersWithTheLocalesOwnSeparator) {
+    const struct {
+        const char* locale;
+        std::string separator;
+    } table[] = {{"de_DE.UTF-8", ","},     {"fr_FR.UTF-8", ","}, {"sv_SE.UTF-8", ","},
+                 {"fi_FI.UTF-8", ","},     {"ru_RU.UTF-8", ","}, {"tr_TR.UTF-8", ","},
+                 {"pt_BR.UTF-8", ","},     {"hi_IN.UTF-8", "."}, {"ja_JP.UTF-8", "."},
+                 {"ar_SA.UTF-8", "."},     {"fa_IR.UTF-8", "."}, {"en_US.UTF-8", "."},
+                 {"ps_AF.UTF-8", "\u066B"}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.locale);
+        ASSERT_TRUE(isInstalled(row.locale)) << "run scripts/install-deps.sh test to generate it";
+        LocaleEnvironment environment;
+        environment.set("LANG", row.locale);
+        testing::HeadlessProgram program(platformServices());
+        const std::string& s = row.separator;
+        program.convert("1" + s + "5", "Killobytes (KB)");
+        const std::vector<std::string> expected = {"12288",
+                                                   "1536",
+                                                   "1" + s + "5",
+                                                   "0" + s + "00146484375",
+                                                   "1" + s + "43051147460938E-06",
+                                                   "1" + s + "39698386192322E-09"};
+        std::vector<std::string> shown;
+        for (const char* box : {"txtBits", "txtBytes", "txtKillobytes", "txtMegabytes",
+                                "txtGigabytes", "txtTerrabytes"}) {
+            shown.push_back(program.control(box).text());
+        }
+        EXPECT_EQ(shown, expected);
     }
 }
 

@@ -140,6 +140,7 @@ class QtProgram : public ::testing::Test {
     void SetUp() override {
         SystemServices services;
         services.registry = registry;
+        services.isAbsolutePath = [](const std::string&) { return true; };
         services.isFile = [](const std::string&) { return false; };
         services.startProgram = [this](const std::string& path) { started.push_back(path); };
         application = std::make_unique<Application>(backend, std::move(services));

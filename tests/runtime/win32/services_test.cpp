@@ -19,6 +19,7 @@
 #include "runtime/application.h"
 #include "runtime/run_time_error.h"
 #include "runtime/user_locale.h"
+#include "runtime/win32/win32_registry.h"
 #include "runtime/win32/win32_text.h"
 #include "support/headless_backend.h"
 
@@ -104,11 +105,13 @@ class SystemInfoUnderWine : public ::testing::Test {
 };
 
 TEST_F(SystemInfoUnderWine, StartsTheToolNamedInTheRegistryOrSaysItIsUnavailable) {
+    using namespace std::string_literals;
     const struct {
         const char* situation;
         std::optional<std::wstring> toolPath;
         std::optional<std::wstring> toolFolder;
         bool starts;
+        std::wstring currentFolder = L"C:\\";
     } cases[] = {
         {"the tool's path", systemFolder + L"\\msinfo32.exe", {}, true},
         {"only the tool's folder", {}, systemFolder, true},
@@ -116,8 +119,19 @@ TEST_F(SystemInfoUnderWine, StartsTheToolNamedInTheRegistryOrSaysItIsUnavailable
         {"a folder as the tool's path", L"C:\\windows", {}, false},
         {"a path to nothing", L"C:\\windows\\no such tool.exe", {}, false},
         {"a folder without the tool", {}, L"C:\\windows", false},
+        // What the current folder holds is never started.
+        {"the tool's bare name", L"msinfo32.exe", {}, false, systemFolder},
+        {"a relative path", L"system32\\msinfo32.exe", {}, false, L"C:\\windows"},
+        {"a relative folder", {}, L"system32", false, L"C:\\windows"},
+        // A text value ends at its first NUL.
+        {"a program as the folder, before two NULs",
+         {},
+         systemFolder + L"\\msinfo32.exe\0"s,
+         false},
+        {"the folder, before two NULs", {}, systemFolder + L"\0"s, true},
     };
     for (const auto& c : cases) {
+        ASSERT_TRUE(SetCurrentDirectoryW(c.currentFolder.c_str()));
         if (c.toolPath) {
             setValue(toolPathKey, L"PATH", *c.toolPath);
         }
@@ -165,6 +179,10 @@ TEST_F(SystemInfoUnderWine, StartsExactlyTheFileWhosePathHasBlanks) {
     RemoveDirectoryW(folder.c_str());
 }
 
+TEST(Registry, OpensTheLocalMachineThroughTheSystemsOwnHandle) {
+    EXPECT_EQ(win32::rootHandleOf(registry::localMachine), HKEY_LOCAL_MACHINE);
+}
+
 TEST(FileTest, FindsOnlyFilesThatExist) {
     const struct {
         const char* path;
@@ -173,7 +191,9 @@ TEST(FileTest, FindsOnlyFilesThatExist) {
                  {"C:\\WINDOWS\\SYSTEM32\\MSINFO32.EXE", true},
                  {"C:\\windows\\system32", false},
                  {"C:\\windows\\system32\\no such file.exe", false},
-                 {"", false}};
+                 {"", false},
+                 {"msinfo32.exe", false}};
+    SetCurrentDirectoryW(systemFolder.c_str());
     const SystemServices services = platformServices();
     for (const auto& c : cases) {
         EXPECT_EQ(services.isFile(c.path), c.isFile) << c.path;
@@ -185,8 +205,9 @@ TEST(ProgramStart, RaisesARunTimeErrorWhenNothingCanBeStarted) {
     GetTempPathW(MAX_PATH, folder);
     const std::wstring text = std::wstring(folder) + L"quantaro not a program.txt";
     std::ofstream(text.c_str()) << "plain text\n";
+    SetCurrentDirectoryW(systemFolder.c_str());
     const std::string cases[] = {"", "C:\\windows", "C:\\windows\\no such tool.exe",
-                                 win32::utf8FromWide(text)};
+                                 win32::utf8FromWide(text), "msinfo32.exe"};
     const SystemServices services = platformServices();
     for (const std::string& path : cases) {
         EXPECT_THROW(services.startProgram(path), RunTimeError) << path;

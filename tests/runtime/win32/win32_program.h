@@ -45,6 +45,7 @@ class Win32Program : public ::testing::Test {
     SystemServices services() {
         return {.decimalSeparator = ".",
                 .registry = registry,
+                .isAbsolutePath = [](const std::string&) { return true; },
                 .isFile = [](const std::string&) { return true; },
                 .startProgram = [this](const std::string& path) { started.push_back(path); }};
     }

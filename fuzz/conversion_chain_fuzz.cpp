@@ -1,0 +1,137 @@
+// Fuzz target: the converter window on the headless back end, driven by a run of typed values
+// and chosen units. After any conversion every read-out box is empty, the text the user
+// entered, or a number that reads back to the same text; no box spells infinity or NaN; and
+// after a conversion that failed, the next valid one shows exactly what a fresh program shows.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "runtime/number_text.h"
+#include "runtime/run_time_error.h"
+#include "support/headless_program.h"
+
+namespace {
+
+using namespace quantaro;
+using quantaro::testing::HeadlessProgram;
+
+const std::array<std::string, 6> readOuts = {"txtBits",      "txtBytes",     "txtKillobytes",
+                                             "txtMegabytes", "txtGigabytes", "txtTerrabytes"};
+// The six units, then no unit and one the list does not hold.
+const std::array<std::string, 8> units = {
+    "Bits", "Bytes", "Killobytes (KB)", "Megabytes (MB)", "Gigabytes (GB)", "Terrabytes (TB)",
+    "",     "bits"};
+const std::array<std::string, 3> separators = {".", ",", "\u066B"};
+
+void require(bool holds) {
+    if (!holds) {
+        std::abort();
+    }
+}
+
+SystemServices servicesWith(const std::string& separator) {
+    SystemServices services;
+    services.decimalSeparator = separator;
+    return services;
+}
+
+bool spellsInfinityOrNaN(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(c | 0x20);
+    }
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+bool readsBack(const std::string& text, const std::string& separator) {
+    try {
+        return textFromNumber(numberFromText(text, separator), separator) == text;
+    } catch (const RunTimeError&) {
+        return false;
+    }
+}
+
+// Whether the conversion that left this log wrote the box.
+bool wrote(const std::vector<std::string>& log, const std::string& box) {
+    for (const std::string& entry : log) {
+        if (entry.starts_with(box + ".Text=")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A box the conversion did not reach is emptied when the conversion fails; until every routine
+// does that, such a box keeps what it showed before, which was checked then.
+constexpr bool unreachedBoxesAreEmptied = false;
+
+void checkBoxes(HeadlessProgram& program, const std::vector<std::string>& log,
+                const std::array<std::string, 6>& before, const std::string& entered,
+                const std::string& separator) {
+    for (std::size_t i = 0; i < readOuts.size(); ++i) {
+        const std::string text = program.control(readOuts[i]).text();
+        const bool holds =
+            text.empty() ||
+            (wrote(log, readOuts[i])
+                 ? text == entered || (!spellsInfinityOrNaN(text) && readsBack(text, separator))
+                 : !unreachedBoxesAreEmptied && text == before[i]);
+        if (!holds) {
+            std::fprintf(stderr, "%s shows \"%s\" after \"%s\" was entered\n", readOuts[i].c_str(),
+                         text.c_str(), entered.c_str());
+            std::abort();
+        }
+    }
+}
+
+bool failed(const std::vector<std::string>& log) {
+    for (const std::string& entry : log) {
+        if (entry.starts_with("MsgBox(Quantaro,Critical)")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A value every unit converts without error: up to ten digits, maybe with a fraction.
+std::string validValue(FuzzedDataProvider& input, const std::string& separator) {
+    std::string text = std::to_string(input.ConsumeIntegral<std::uint32_t>());
+    if (input.ConsumeBool()) {
+        text += separator + std::to_string(input.ConsumeIntegralInRange<int>(0, 999));
+    }
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const std::string separator = input.PickValueInArray(separators);
+    HeadlessProgram program(servicesWith(separator));
+    for (int step = 0; step < 16 && input.remaining_bytes() > 0; ++step) {
+        const std::string unit = input.PickValueInArray(units);
+        const std::string typed = input.ConsumeRandomLengthString(48);
+        std::array<std::string, 6> before;
+        for (std::size_t i = 0; i < readOuts.size(); ++i) {
+            before[i] = program.control(readOuts[i]).text();
+        }
+        const auto log = program.convert(typed, unit);
+        checkBoxes(program, log, before, typed, separator);
+        if (!failed(log)) {
+            continue;
+        }
+        const std::string value = validValue(input, separator);
+        const std::string validUnit = units[input.ConsumeIntegralInRange<std::size_t>(0, 5)];
+        program.convert(value, validUnit);
+        HeadlessProgram fresh(servicesWith(separator));
+        fresh.convert(value, validUnit);
+        for (const std::string& box : readOuts) {
+            require(program.control(box).text() == fresh.control(box).text());
+            require(program.control(box).backColor() == fresh.control(box).backColor());
+        }
+    }
+    return 0;
+}
