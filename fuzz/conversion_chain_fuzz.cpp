@@ -22,10 +22,9 @@ using quantaro::testing::HeadlessProgram;
 
 const std::array<std::string, 6> readOuts = {"txtBits",      "txtBytes",     "txtKillobytes",
                                              "txtMegabytes", "txtGigabytes", "txtTerrabytes"};
-// The six units, then no unit and one the list does not hold.
-const std::array<std::string, 8> units = {
-    "Bits", "Bytes", "Killobytes (KB)", "Megabytes (MB)", "Gigabytes (GB)", "Terrabytes (TB)",
-    "",     "bits"};
+// The six units, then no unit: the list offers nothing else to choose.
+const std::array<std::string, 7> units = {
+    "Bits", "Bytes", "Killobytes (KB)", "Megabytes (MB)", "Gigabytes (GB)", "Terrabytes (TB)", ""};
 const std::array<std::string, 3> separators = {".", ",", "\u066B"};
 
 void require(bool holds) {
