@@ -1,0 +1,161 @@
+// What the program does on every back end, the headless double included: the texts its windows
+// show, its message boxes, and how its windows come and go.
+#include "conformance/suite.h"
+
+namespace quantaro::testing {
+namespace {
+
+TEST_P(EveryBackEnd, EveryCaptionReadsExactlyAsWritten) {
+    const struct {
+        const char* form;
+        const char* control;  // empty: the window's own caption
+        const char* shown;
+    } captions[] = {
+        {"frmMain", "", "Quantaro"},
+        {"frmMain", "Frame1", "Input"},
+        {"frmMain", "Frame2", "Output"},
+        {"frmMain", "Label1", "Bits:"},
+        {"frmMain", "Label2", "Bytes:"},
+        {"frmMain", "Label3", "Killobytes:"},
+        {"frmMain", "Label4", "Megabytes:"},
+        {"frmMain", "Label5", "Gigabytes:"},
+        {"frmMain", "Label6", "Terrabytes:"},
+        {"frmMain", "cmdConvert", "C&onvert"},
+        {"frmMain", "cmdAbout", "&About"},
+        {"frmMain", "cmdExit", "E&xit"},
+        // The About window as its load handler leaves it, not as its table starts it.
+        {"frmAbout", "", "About Quantaro"},
+        {"frmAbout", "lblTitle", "Quantaro"},
+        {"frmAbout", "lblVersion", "Version 1.0.0"},
+        {"frmAbout", "lblDescription", "This Program Converts Values Between Bytes Units"},
+        {"frmAbout", "lblDisclaimer",
+         "Quantaro is free to use and comes with no warranty. Check figures that matter before "
+         "you rely on them."},
+        {"frmAbout", "cmdOK", "OK"},
+        {"frmAbout", "cmdSysInfo", "&System Info..."},
+    };
+    program->click("frmMain", "cmdAbout");
+    for (const auto& c : captions) {
+        EXPECT_EQ(program->caption(c.form, c.control), c.shown) << c.form << "." << c.control;
+    }
+}
+
+TEST_P(EveryBackEnd, UnitListOffersTheSixUnitsInOrderWithNoneChosen) {
+    EXPECT_EQ(program->items("cboUnit"), unitEntries);
+    EXPECT_EQ(program->text("cboUnit"), "");
+}
+
+TEST_P(EveryBackEnd, ConvertingGoesOnWithAboutOpen) {
+    program->click("frmMain", "cmdAbout");
+    program->fill("txtUnit", "1");
+    program->fill("cboUnit", "Gigabytes (GB)");
+    program->click("frmMain", "cmdConvert");
+    EXPECT_EQ(program->text("txtMegabytes"), "1024");
+    EXPECT_EQ(program->text("txtBits"), "8589934592");
+}
+
+TEST_P(EveryBackEnd, MessageBoxesAreTitledQuantaroAndBlockEveryWindowWhileUp) {
+    const struct {
+        const char* value;
+        const char* unit;
+        const char* prompt;
+        MessageIcon icon;
+        const char* focusAfter;  // empty: the focus is not moved
+    } cases[] = {{"", "", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
+                 {"", "Bytes", "Insert a value", MessageIcon::Exclamation, "txtUnit"},
+                 {"abc", "Bytes", "Type mismatch", MessageIcon::Critical, ""}};
+    program->click("frmMain", "cmdAbout");
+    for (const auto& c : cases) {
+        program->fill("txtUnit", c.value);
+        program->fill("cboUnit", c.unit);
+        program->boxes.clear();
+        program->click("frmMain", "cmdConvert");
+        ASSERT_EQ(program->boxes.size(), 1u) << c.prompt;
+        const ShownBox& box = program->boxes.front();
+        EXPECT_EQ(box.text, c.prompt);
+        EXPECT_EQ(box.title, "Quantaro");
+        EXPECT_EQ(box.icon, c.icon) << c.prompt;
+        EXPECT_TRUE(box.okOnly && box.blocking) << c.prompt;
+        if (*c.focusAfter != '\0') {
+            EXPECT_EQ(program->focused(), c.focusAfter) << c.prompt;
+        }
+        EXPECT_TRUE(program->isVisible("frmAbout"));
+    }
+    EXPECT_EQ(program->endRequests(), 0);
+}
+
+TEST_P(EveryBackEnd, SystemInfoWithoutTheToolSaysSoInAPlainBox) {
+    program->click("frmMain", "cmdAbout");
+    program->click("frmAbout", "cmdSysInfo");
+    ASSERT_EQ(program->boxes.size(), 1u);
+    const ShownBox& box = program->boxes.front();
+    EXPECT_EQ(box.text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(box.title, "Quantaro");
+    EXPECT_EQ(box.icon, MessageIcon::None);
+    EXPECT_TRUE(box.blocking);
+    EXPECT_TRUE(program->started.empty());
+    EXPECT_TRUE(program->isVisible("frmAbout"));
+}
+
+TEST_P(EveryBackEnd, AboutOpensOnceAndIsNotLoadedAgainHoweverOftenItIsClicked) {
+    program->click("frmMain", "cmdAbout");
+    program->form("frmAbout").control("lblVersion").setCaption("seen");
+    program->click("frmMain", "cmdAbout");
+    EXPECT_EQ(windowCount("frmAbout"), 1);
+    EXPECT_TRUE(program->isVisible("frmAbout"));
+    EXPECT_EQ(program->caption("frmAbout", "lblVersion"), "seen");
+}
+
+TEST_P(EveryBackEnd, AboutClosedByOKOrItsTitleBarGoesAndIsLoadedAnewNextTime) {
+    for (const bool byTitleBar : {false, true}) {
+        program->click("frmMain", "cmdAbout");
+        program->form("frmAbout").control("lblVersion").setCaption("seen");
+        if (byTitleBar) {
+            program->closeFromTitleBar("frmAbout");
+        } else {
+            program->click("frmAbout", "cmdOK");
+        }
+        EXPECT_FALSE(isOpen("frmAbout")) << byTitleBar;
+        EXPECT_FALSE(program->form("frmAbout").isLoaded());
+        EXPECT_TRUE(program->isVisible("frmMain"));
+        EXPECT_EQ(program->endRequests(), 0);
+        // A window that was not loaded again would still show what it showed.
+        program->click("frmMain", "cmdAbout");
+        EXPECT_EQ(program->caption("frmAbout"), "About Quantaro");
+        EXPECT_EQ(program->caption("frmAbout", "lblVersion"), "Version 1.0.0");
+        program->click("frmAbout", "cmdOK");
+    }
+}
+
+TEST_P(EveryBackEnd, ExitWithAboutOpenClosesBothWindowsAndEndsTheProgram) {
+    program->click("frmMain", "cmdAbout");
+    program->click("frmMain", "cmdExit");
+    EXPECT_TRUE(program->windows().empty());
+    EXPECT_EQ(program->endRequests(), 1);
+    EXPECT_TRUE(program->application().hasEnded());
+}
+
+TEST_P(EveryBackEnd, TheProgramEndsWithItsLastWindowClosedInEitherOrder) {
+    for (const bool converterFirst : {true, false}) {
+        restart();
+        program->click("frmMain", "cmdAbout");
+        const char* first = converterFirst ? "frmMain" : "frmAbout";
+        const char* second = converterFirst ? "frmAbout" : "frmMain";
+        program->closeFromTitleBar(first);
+        EXPECT_FALSE(isOpen(first) || program->form(first).isLoaded()) << first;
+        EXPECT_TRUE(program->isVisible(second)) << second;
+        EXPECT_EQ(program->endRequests(), 0) << second << " is still open";
+        program->closeFromTitleBar(second);
+        EXPECT_TRUE(program->windows().empty());
+        EXPECT_EQ(program->endRequests(), 1);
+    }
+    restart();
+    program->closeFromTitleBar("frmMain");
+    EXPECT_EQ(program->endRequests(), 1) << "the converter window alone";
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, EveryBackEnd, ::testing::ValuesIn(programDrivers()),
+                         driverName<ProgramDriver>);
+
+}  // namespace
+}  // namespace quantaro::testing

@@ -1,0 +1,161 @@
+// What the program's windows look like on every real window system: each control where its
+// layout table puts it at 96 dots per inch, the stacking, the windows centred on the screen and
+// brought forward when shown again, the highlighted box and the About window's etched rule.
+#include "conformance/suite.h"
+
+namespace quantaro::testing {
+namespace {
+
+using Windows = EveryWindowSystem;
+
+struct Placed {
+    const char* form;
+    const char* control;
+    Rect bounds;         // window client pixels; a frame's children are placed through their frame
+    int labelLimit = 0;  // a label may widen to its longest word, but not past this
+};
+
+// The layout tables in pixels at 96 dots per inch, worked out by hand.
+const Placed placed[] = {
+    {"frmMain", "Frame1", {8, 8, 409, 89}},
+    {"frmMain", "cboUnit", {16, 32, 385, 21}},
+    {"frmMain", "txtUnit", {16, 64, 385, 25}},
+    {"frmMain", "Frame2", {8, 112, 409, 217}},
+    {"frmMain", "Label1", {16, 136, 25, 17}, 96},
+    {"frmMain", "Label2", {16, 168, 33, 17}, 96},
+    {"frmMain", "Label3", {16, 200, 57, 17}, 96},
+    {"frmMain", "Label4", {16, 232, 57, 17}, 96},
+    {"frmMain", "Label5", {16, 264, 57, 17}, 96},
+    {"frmMain", "Label6", {16, 296, 57, 17}, 96},
+    {"frmMain", "txtBits", {96, 136, 305, 19}},
+    {"frmMain", "txtBytes", {96, 168, 305, 19}},
+    {"frmMain", "txtKillobytes", {96, 200, 305, 19}},
+    {"frmMain", "txtMegabytes", {96, 232, 305, 19}},
+    {"frmMain", "txtGigabytes", {96, 264, 305, 19}},
+    {"frmMain", "txtTerrabytes", {96, 296, 305, 19}},
+    {"frmMain", "cmdConvert", {8, 344, 121, 33}},
+    {"frmMain", "cmdAbout", {152, 344, 121, 33}},
+    {"frmMain", "cmdExit", {296, 344, 121, 33}},
+    // The picture takes the size of the 32 pixel icon inside its border.
+    {"frmAbout", "picIcon", {16, 16, 36, 36}},
+    {"frmAbout", "lblTitle", {70, 16, 259, 32}, 329},
+    {"frmAbout", "lblVersion", {70, 52, 259, 15}, 329},
+    {"frmAbout", "lblDescription", {70, 75, 259, 78}, 329},
+    {"frmAbout", "lblDisclaimer", {17, 175, 258, 55}, 275},
+    {"frmAbout", "cmdOK", {283, 175, 84, 23}},
+    {"frmAbout", "cmdSysInfo", {284, 205, 83, 23}},
+};
+
+TEST_P(Windows, EveryControlStandsAtItsPixelPlaceAt96Dpi) {
+    ASSERT_EQ(program->dotsPerInch(), 96) << "the expected pixels are for 96 dots per inch";
+    program->pressAlt('a');
+    for (const Placed& p : placed) {
+        const Rect drawn = program->bounds(p.form, p.control);
+        if (p.labelLimit == 0) {
+            EXPECT_EQ(drawn, p.bounds) << p.control;
+            continue;
+        }
+        EXPECT_EQ(drawn, (Rect{p.bounds.left, p.bounds.top, drawn.width, p.bounds.height}))
+            << p.control;
+        EXPECT_GE(drawn.width, p.bounds.width) << p.control;
+        EXPECT_GE(drawn.width, program->widestWord(p.form, p.control)) << p.control;
+        EXPECT_LE(drawn.right(), p.labelLimit) << p.control;
+    }
+    EXPECT_EQ(program->clientArea("frmMain").width, 426);
+    EXPECT_EQ(program->clientArea("frmMain").height, 386);
+    EXPECT_EQ(program->clientArea("frmAbout").width, 382);
+    EXPECT_EQ(program->clientArea("frmAbout").height, 237);
+}
+
+TEST_P(Windows, LaterRowsOfATableLieAboveTheEarlierRowsTheyOverlap) {
+    program->pressAlt('a');
+    for (const char* form : {"frmMain", "frmAbout"}) {
+        const auto rows = program->form(form).layout().controls;
+        int overlaps = 0;
+        for (std::size_t lower = 0; lower < rows.size(); ++lower) {
+            for (std::size_t upper = lower + 1; upper < rows.size(); ++upper) {
+                if (program->bounds(form, rows[upper].name)
+                        .overlaps(program->bounds(form, rows[lower].name))) {
+                    ++overlaps;
+                    EXPECT_TRUE(program->liesAbove(form, rows[upper].name, rows[lower].name))
+                        << rows[upper].name << " lies under " << rows[lower].name;
+                }
+            }
+        }
+        EXPECT_EQ(overlaps > 0, std::string_view(form) == "frmMain") << form;
+    }
+}
+
+TEST_P(Windows, BothWindowsOpenWithTheirFramesCentredOnTheWorkArea) {
+    const Rect work = program->workArea();
+    const auto offCentre = [&](const Rect& frame) {
+        return std::abs(2 * frame.left + frame.width - 2 * work.left - work.width) / 2 +
+               std::abs(2 * frame.top + frame.height - 2 * work.top - work.height) / 2;
+    };
+    EXPECT_LE(offCentre(program->frame("frmMain")), 1) << program->frame("frmMain");
+    // About opens in the middle of the screen, wherever the converter window is.
+    program->moveTo("frmMain", work.left, work.top);
+    program->pressAlt('a');
+    EXPECT_LE(offCentre(program->frame("frmAbout")), 1) << program->frame("frmAbout");
+}
+
+TEST_P(Windows, AboutShownAgainComesToTheFrontAndTakesTheKeys) {
+    program->pressAlt('a');
+    program->activate("frmMain");
+    ASSERT_EQ(program->activeWindow(), "frmMain");
+    program->click("frmMain", "cmdAbout");
+    EXPECT_EQ(program->frontWindow(), "frmAbout");
+    EXPECT_EQ(program->activeWindow(), "frmAbout");
+    EXPECT_EQ(program->focused(), "cmdOK");
+    EXPECT_EQ(windowCount("frmAbout"), 1);
+    program->press(Key::Escape);
+    EXPECT_FALSE(isOpen("frmAbout")) << "the keys went elsewhere";
+}
+
+TEST_P(Windows, OnlyTheEnteredUnitsBoxIsPaintedRedWithYellowText) {
+    for (const std::string& box : readOutBoxes) {
+        EXPECT_EQ(program->paint(box), (Paint{program->rgb(colours::windowText),
+                                              program->rgb(colours::windowBackground)}))
+            << box;
+    }
+    const Paint plain{program->rgb(colours::buttonText), program->rgb(colours::buttonFace)};
+    const Paint highlighted{0xFFFF00, 0xFF0000};
+    for (std::size_t entered = 0; entered < readOutBoxes.size(); ++entered) {
+        program->fill("txtUnit", "1");
+        program->fill("cboUnit", unitEntries[entered]);
+        program->pressAlt('o');
+        for (std::size_t i = 0; i < readOutBoxes.size(); ++i) {
+            EXPECT_EQ(program->paint(readOutBoxes[i]), i == entered ? highlighted : plain)
+                << readOutBoxes[i] << " after converting " << unitEntries[entered];
+        }
+        // Beyond the text, the box shows its background.
+        const Rect box = program->bounds("frmMain", readOutBoxes[entered]);
+        EXPECT_EQ(program->pixel("frmMain", box.right() - 8, box.top + box.height / 2), 0xFF0000u)
+            << readOutBoxes[entered];
+    }
+}
+
+TEST_P(Windows, AboutDrawsItsEtchedRuleGreyOverWhite) {
+    program->pressAlt('a');
+    const auto at = [this](int x, int y) { return program->pixel("frmAbout", x, y); };
+    const Rgb grey = 0x808080;
+    const Rgb white = 0xFFFFFF;
+    const Rgb background = at(200, 150);
+    EXPECT_NE(background, grey);
+    EXPECT_NE(background, white);
+    EXPECT_EQ(at(200, 162), background);
+    EXPECT_EQ(at(200, 163), grey);
+    EXPECT_EQ(at(200, 164), white);
+    EXPECT_EQ(at(200, 165), white);
+    EXPECT_EQ(at(200, 166), background);
+    // Each line runs from its first point up to, not onto, its last.
+    EXPECT_EQ(at(6, 163), grey);
+    EXPECT_EQ(at(376, 163), grey);
+    EXPECT_EQ(at(377, 163), background);
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(windowDrivers()),
+                         driverName<WindowDriver>);
+
+}  // namespace
+}  // namespace quantaro::testing

@@ -1,0 +1,46 @@
+// What only the Qt back end has to get right: the window flags and kinds Qt offers for a fixed
+// frame with only a close button and for a window kept off the taskbar, and the picture's
+// pixmap in its sunken border. Everything else is in the conformance suite.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "conformance/qt/qt_driver.h"
+
+namespace quantaro::testing {
+namespace {
+
+TEST(QtWindows, HaveAFixedSizeAndOnlyACloseButton) {
+    QtDriver program;
+    program.pressAlt('a');
+    for (const char* form : {"frmMain", "frmAbout"}) {
+        const QDialog* shown = program.window(form);
+        EXPECT_EQ(shown->minimumSize(), shown->size()) << form;
+        EXPECT_EQ(shown->maximumSize(), shown->size()) << form;
+        const Qt::WindowFlags flags = shown->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint)) << form;
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint)) << form;
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << form;
+    }
+}
+
+TEST(QtWindows, AboutIsAModelessToolWindowWithNoOwnerWhileTheConverterIsAMainWindow) {
+    QtDriver program;
+    program.pressAlt('a');
+    const QDialog* about = program.window("frmAbout");
+    EXPECT_EQ(about->parentWidget(), nullptr);
+    EXPECT_EQ(about->windowType(), Qt::Tool);
+    EXPECT_EQ(about->windowModality(), Qt::NonModal);
+    EXPECT_EQ(program.window("frmMain")->windowType(), Qt::Window);
+}
+
+TEST(QtWindows, AboutPictureShowsTheProgramIconInASunkenBorder) {
+    QtDriver program;
+    program.pressAlt('a');
+    const auto& picture = dynamic_cast<QLabel&>(program.widget("frmAbout", "picIcon"));
+    EXPECT_EQ(picture.pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(picture.frameShadow(), QFrame::Sunken);
+}
+
+}  // namespace
+}  // namespace quantaro::testing

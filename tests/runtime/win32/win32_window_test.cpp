@@ -1,0 +1,75 @@
+// What only the Win32 back end has to get right: the styles that give a fixed border, a
+// taskbar button to the converter window alone and the program icon; the system's message
+// font in every control; and the owner of each message box. Everything else is in the
+// conformance suite.
+#include <gtest/gtest.h>
+
+#include "conformance/win32/win32_driver.h"
+
+namespace quantaro::testing {
+namespace {
+
+TEST(Win32Windows, BordersAreFixedAndOnlyTheConverterWindowHasATaskbarButton) {
+    Win32Driver program;
+    program.pressAlt('a');
+    const struct {
+        HWND window;
+        bool taskbarButton;
+        bool dialogFrame;
+    } cases[] = {{program.handle("frmMain"), true, false},
+                 {program.handle("frmAbout"), false, true}};
+    for (const auto& c : cases) {
+        const LONG_PTR style = GetWindowLongPtrW(c.window, GWL_STYLE);
+        const LONG_PTR extended = GetWindowLongPtrW(c.window, GWL_EXSTYLE);
+        EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+        EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU);
+        EXPECT_EQ((extended & WS_EX_DLGMODALFRAME) != 0, c.dialogFrame);
+        EXPECT_EQ(extended & WS_EX_TOOLWINDOW, 0) << "a tool window has the small title bar";
+        // Windows gives a button to an unowned window, or one that asks for it.
+        const HWND owner = GetWindow(c.window, GW_OWNER);
+        EXPECT_EQ(owner == nullptr || (extended & WS_EX_APPWINDOW) != 0, c.taskbarButton);
+        // An owned window stays above its owner: never the converter window.
+        EXPECT_NE(owner, program.handle("frmMain"));
+        EXPECT_NE(SendMessageW(c.window, WM_GETICON, ICON_BIG, 0), 0);
+    }
+}
+
+TEST(Win32Windows, EveryControlWritesInTheSystemMessageFont) {
+    Win32Driver program;
+    program.pressAlt('a');
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    for (const char* form : {"frmMain", "frmAbout"}) {
+        for (const ControlLayout& row : program.form(form).layout().controls) {
+            if (row.kind == ControlKind::Picture) {
+                continue;  // it draws the icon and writes nothing
+            }
+            LOGFONTW font{};
+            const auto used = SendMessageW(program.handle(form, row.name), WM_GETFONT, 0, 0);
+            GetObjectW(reinterpret_cast<HFONT>(used), sizeof font, &font);
+            EXPECT_EQ(std::wstring(font.lfFaceName), metrics.lfMessageFont.lfFaceName) << row.name;
+            EXPECT_EQ(font.lfHeight, metrics.lfMessageFont.lfHeight) << row.name;
+        }
+    }
+}
+
+// The box belongs to the window the user acted in; the system's box disables that window
+// itself, and the back end every other one, until the box is gone.
+TEST(Win32MessageBoxes, BelongToTheActiveWindowAndLeaveEveryWindowEnabled) {
+    Win32Driver program;
+    program.click("frmMain", "cmdAbout");
+    program.click("frmMain", "cmdConvert");
+    program.click("frmAbout", "cmdSysInfo");
+    ASSERT_EQ(program.boxOwners.size(), 2u);
+    EXPECT_EQ(program.boxOwners[0].window, program.handle("frmMain"));
+    EXPECT_EQ(program.boxOwners[1].window, program.handle("frmAbout"));
+    for (const auto& owner : program.boxOwners) {
+        EXPECT_TRUE(owner.enabled);
+    }
+    EXPECT_TRUE(IsWindowEnabled(program.handle("frmMain")));
+    EXPECT_TRUE(IsWindowEnabled(program.handle("frmAbout")));
+}
+
+}  // namespace
+}  // namespace quantaro::testing
