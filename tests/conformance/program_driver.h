@@ -16,10 +16,12 @@
 namespace quantaro::testing {
 
 // A message box the program showed; blocking: no window of the program took input under it.
+// Its owner is the form whose window it belongs to, where the toolkit gives boxes an owner.
 struct ShownBox {
     std::string title, text;
     MessageIcon icon;
     bool okOnly, blocking;
+    std::string owner;
 };
 
 // What every back end has, the headless double included.
@@ -119,5 +121,7 @@ struct DriverMaker {
 };
 std::vector<DriverMaker<ProgramDriver>> programDrivers();
 std::vector<DriverMaker<WindowDriver>> windowDrivers();
+// The headless double has no keyboard, pixels or window manager: it runs the first half only.
+std::unique_ptr<ProgramDriver> startOnHeadless();
 
 }  // namespace quantaro::testing

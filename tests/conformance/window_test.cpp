@@ -8,58 +8,50 @@ namespace {
 
 using Windows = EveryWindowSystem;
 
+// The layout tables in pixels at 96 dots per inch, worked out by hand, in the window's client
+// area: a frame's children are placed through their frame. A label may widen to its longest
+// word, but not past its limit. The picture takes the size of the 32 pixel icon in its border.
 struct Placed {
-    const char* form;
     const char* control;
-    Rect bounds;         // window client pixels; a frame's children are placed through their frame
-    int labelLimit = 0;  // a label may widen to its longest word, but not past this
+    Rect bounds;
+    int labelLimit = 0;
 };
-
-// The layout tables in pixels at 96 dots per inch, worked out by hand.
-const Placed placed[] = {
-    {"frmMain", "Frame1", {8, 8, 409, 89}},
-    {"frmMain", "cboUnit", {16, 32, 385, 21}},
-    {"frmMain", "txtUnit", {16, 64, 385, 25}},
-    {"frmMain", "Frame2", {8, 112, 409, 217}},
-    {"frmMain", "Label1", {16, 136, 25, 17}, 96},
-    {"frmMain", "Label2", {16, 168, 33, 17}, 96},
-    {"frmMain", "Label3", {16, 200, 57, 17}, 96},
-    {"frmMain", "Label4", {16, 232, 57, 17}, 96},
-    {"frmMain", "Label5", {16, 264, 57, 17}, 96},
-    {"frmMain", "Label6", {16, 296, 57, 17}, 96},
-    {"frmMain", "txtBits", {96, 136, 305, 19}},
-    {"frmMain", "txtBytes", {96, 168, 305, 19}},
-    {"frmMain", "txtKillobytes", {96, 200, 305, 19}},
-    {"frmMain", "txtMegabytes", {96, 232, 305, 19}},
-    {"frmMain", "txtGigabytes", {96, 264, 305, 19}},
-    {"frmMain", "txtTerrabytes", {96, 296, 305, 19}},
-    {"frmMain", "cmdConvert", {8, 344, 121, 33}},
-    {"frmMain", "cmdAbout", {152, 344, 121, 33}},
-    {"frmMain", "cmdExit", {296, 344, 121, 33}},
-    // The picture takes the size of the 32 pixel icon inside its border.
-    {"frmAbout", "picIcon", {16, 16, 36, 36}},
-    {"frmAbout", "lblTitle", {70, 16, 259, 32}, 329},
-    {"frmAbout", "lblVersion", {70, 52, 259, 15}, 329},
-    {"frmAbout", "lblDescription", {70, 75, 259, 78}, 329},
-    {"frmAbout", "lblDisclaimer", {17, 175, 258, 55}, 275},
-    {"frmAbout", "cmdOK", {283, 175, 84, 23}},
-    {"frmAbout", "cmdSysInfo", {284, 205, 83, 23}},
-};
+// clang-format off
+const std::pair<const char*, std::vector<Placed>> placed[] = {
+    {"frmMain", {
+        {"Frame1", {8, 8, 409, 89}},               {"cboUnit", {16, 32, 385, 21}},
+        {"txtUnit", {16, 64, 385, 25}},            {"Frame2", {8, 112, 409, 217}},
+        {"Label1", {16, 136, 25, 17}, 96},         {"Label2", {16, 168, 33, 17}, 96},
+        {"Label3", {16, 200, 57, 17}, 96},         {"Label4", {16, 232, 57, 17}, 96},
+        {"Label5", {16, 264, 57, 17}, 96},         {"Label6", {16, 296, 57, 17}, 96},
+        {"txtBits", {96, 136, 305, 19}},           {"txtBytes", {96, 168, 305, 19}},
+        {"txtKillobytes", {96, 200, 305, 19}},     {"txtMegabytes", {96, 232, 305, 19}},
+        {"txtGigabytes", {96, 264, 305, 19}},      {"txtTerrabytes", {96, 296, 305, 19}},
+        {"cmdConvert", {8, 344, 121, 33}},         {"cmdAbout", {152, 344, 121, 33}},
+        {"cmdExit", {296, 344, 121, 33}}}},
+    {"frmAbout", {
+        {"picIcon", {16, 16, 36, 36}},             {"lblTitle", {70, 16, 259, 32}, 329},
+        {"lblVersion", {70, 52, 259, 15}, 329},    {"lblDescription", {70, 75, 259, 78}, 329},
+        {"lblDisclaimer", {17, 175, 258, 55}, 275}, {"cmdOK", {283, 175, 84, 23}},
+        {"cmdSysInfo", {284, 205, 83, 23}}}}};
+// clang-format on
 
 TEST_P(Windows, EveryControlStandsAtItsPixelPlaceAt96Dpi) {
     ASSERT_EQ(program->dotsPerInch(), 96) << "the expected pixels are for 96 dots per inch";
     program->pressAlt('a');
-    for (const Placed& p : placed) {
-        const Rect drawn = program->bounds(p.form, p.control);
-        if (p.labelLimit == 0) {
-            EXPECT_EQ(drawn, p.bounds) << p.control;
-            continue;
+    for (const auto& [form, controls] : placed) {
+        for (const Placed& p : controls) {
+            const Rect drawn = program->bounds(form, p.control);
+            if (p.labelLimit == 0) {
+                EXPECT_EQ(drawn, p.bounds) << p.control;
+                continue;
+            }
+            EXPECT_EQ(drawn, (Rect{p.bounds.left, p.bounds.top, drawn.width, p.bounds.height}))
+                << p.control;
+            EXPECT_GE(drawn.width, std::max(p.bounds.width, program->widestWord(form, p.control)))
+                << p.control;
+            EXPECT_LE(drawn.right(), p.labelLimit) << p.control;
         }
-        EXPECT_EQ(drawn, (Rect{p.bounds.left, p.bounds.top, drawn.width, p.bounds.height}))
-            << p.control;
-        EXPECT_GE(drawn.width, p.bounds.width) << p.control;
-        EXPECT_GE(drawn.width, program->widestWord(p.form, p.control)) << p.control;
-        EXPECT_LE(drawn.right(), p.labelLimit) << p.control;
     }
     EXPECT_EQ(program->clientArea("frmMain").width, 426);
     EXPECT_EQ(program->clientArea("frmMain").height, 386);

@@ -11,10 +11,10 @@ namespace quantaro::testing {
 namespace {
 
 TEST(QtWindows, HaveAFixedSizeAndOnlyACloseButton) {
-    QtDriver program;
-    program.pressAlt('a');
+    const auto program = startOnQt();
+    program->pressAlt('a');
     for (const char* form : {"frmMain", "frmAbout"}) {
-        const QDialog* shown = program.window(form);
+        const QDialog* shown = shownWindow(form);
         EXPECT_EQ(shown->minimumSize(), shown->size()) << form;
         EXPECT_EQ(shown->maximumSize(), shown->size()) << form;
         const Qt::WindowFlags flags = shown->windowFlags();
@@ -25,19 +25,19 @@ TEST(QtWindows, HaveAFixedSizeAndOnlyACloseButton) {
 }
 
 TEST(QtWindows, AboutIsAModelessToolWindowWithNoOwnerWhileTheConverterIsAMainWindow) {
-    QtDriver program;
-    program.pressAlt('a');
-    const QDialog* about = program.window("frmAbout");
+    const auto program = startOnQt();
+    program->pressAlt('a');
+    const QDialog* about = shownWindow("frmAbout");
     EXPECT_EQ(about->parentWidget(), nullptr);
     EXPECT_EQ(about->windowType(), Qt::Tool);
     EXPECT_EQ(about->windowModality(), Qt::NonModal);
-    EXPECT_EQ(program.window("frmMain")->windowType(), Qt::Window);
+    EXPECT_EQ(shownWindow("frmMain")->windowType(), Qt::Window);
 }
 
 TEST(QtWindows, AboutPictureShowsTheProgramIconInASunkenBorder) {
-    QtDriver program;
-    program.pressAlt('a');
-    const auto& picture = dynamic_cast<QLabel&>(program.widget("frmAbout", "picIcon"));
+    const auto program = startOnQt();
+    program->pressAlt('a');
+    const auto& picture = dynamic_cast<QLabel&>(shownWidget("frmAbout", "picIcon"));
     EXPECT_EQ(picture.pixmap().size(), QSize(32, 32));
     EXPECT_EQ(picture.frameShadow(), QFrame::Sunken);
 }

@@ -1,7 +1,7 @@
 // What only the Win32 back end has to get right: the styles that give a fixed border, a
 // taskbar button to the converter window alone and the program icon; the system's message
-// font in every control; and the owner of each message box. Everything else is in the
-// conformance suite.
+// font in every control; and the window each message box belongs to. Everything else is in
+// the conformance suite.
 #include <gtest/gtest.h>
 
 #include "conformance/win32/win32_driver.h"
@@ -10,14 +10,14 @@ namespace quantaro::testing {
 namespace {
 
 TEST(Win32Windows, BordersAreFixedAndOnlyTheConverterWindowHasATaskbarButton) {
-    Win32Driver program;
-    program.pressAlt('a');
+    const auto program = startOnWin32();
+    program->pressAlt('a');
+    const HWND main = handleOf(*program, "frmMain");
     const struct {
         HWND window;
         bool taskbarButton;
         bool dialogFrame;
-    } cases[] = {{program.handle("frmMain"), true, false},
-                 {program.handle("frmAbout"), false, true}};
+    } cases[] = {{main, true, false}, {handleOf(*program, "frmAbout"), false, true}};
     for (const auto& c : cases) {
         const LONG_PTR style = GetWindowLongPtrW(c.window, GWL_STYLE);
         const LONG_PTR extended = GetWindowLongPtrW(c.window, GWL_EXSTYLE);
@@ -29,24 +29,24 @@ TEST(Win32Windows, BordersAreFixedAndOnlyTheConverterWindowHasATaskbarButton) {
         const HWND owner = GetWindow(c.window, GW_OWNER);
         EXPECT_EQ(owner == nullptr || (extended & WS_EX_APPWINDOW) != 0, c.taskbarButton);
         // An owned window stays above its owner: never the converter window.
-        EXPECT_NE(owner, program.handle("frmMain"));
+        EXPECT_NE(owner, main);
         EXPECT_NE(SendMessageW(c.window, WM_GETICON, ICON_BIG, 0), 0);
     }
 }
 
 TEST(Win32Windows, EveryControlWritesInTheSystemMessageFont) {
-    Win32Driver program;
-    program.pressAlt('a');
+    const auto program = startOnWin32();
+    program->pressAlt('a');
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
     for (const char* form : {"frmMain", "frmAbout"}) {
-        for (const ControlLayout& row : program.form(form).layout().controls) {
+        for (const ControlLayout& row : program->form(form).layout().controls) {
             if (row.kind == ControlKind::Picture) {
                 continue;  // it draws the icon and writes nothing
             }
             LOGFONTW font{};
-            const auto used = SendMessageW(program.handle(form, row.name), WM_GETFONT, 0, 0);
+            const auto used = SendMessageW(handleOf(*program, form, row.name), WM_GETFONT, 0, 0);
             GetObjectW(reinterpret_cast<HFONT>(used), sizeof font, &font);
             EXPECT_EQ(std::wstring(font.lfFaceName), metrics.lfMessageFont.lfFaceName) << row.name;
             EXPECT_EQ(font.lfHeight, metrics.lfMessageFont.lfHeight) << row.name;
@@ -54,21 +54,16 @@ TEST(Win32Windows, EveryControlWritesInTheSystemMessageFont) {
     }
 }
 
-// The box belongs to the window the user acted in; the system's box disables that window
-// itself, and the back end every other one, until the box is gone.
-TEST(Win32MessageBoxes, BelongToTheActiveWindowAndLeaveEveryWindowEnabled) {
-    Win32Driver program;
-    program.click("frmMain", "cmdAbout");
-    program.click("frmMain", "cmdConvert");
-    program.click("frmAbout", "cmdSysInfo");
-    ASSERT_EQ(program.boxOwners.size(), 2u);
-    EXPECT_EQ(program.boxOwners[0].window, program.handle("frmMain"));
-    EXPECT_EQ(program.boxOwners[1].window, program.handle("frmAbout"));
-    for (const auto& owner : program.boxOwners) {
-        EXPECT_TRUE(owner.enabled);
-    }
-    EXPECT_TRUE(IsWindowEnabled(program.handle("frmMain")));
-    EXPECT_TRUE(IsWindowEnabled(program.handle("frmAbout")));
+TEST(Win32MessageBoxes, BelongToTheWindowActedInAndLeaveEveryWindowEnabled) {
+    const auto program = startOnWin32();
+    program->click("frmMain", "cmdAbout");
+    program->click("frmMain", "cmdConvert");
+    program->click("frmAbout", "cmdSysInfo");
+    ASSERT_EQ(program->boxes.size(), 2u);
+    EXPECT_EQ(program->boxes[0].owner, "frmMain");
+    EXPECT_EQ(program->boxes[1].owner, "frmAbout");
+    EXPECT_TRUE(IsWindowEnabled(handleOf(*program, "frmMain")));
+    EXPECT_TRUE(IsWindowEnabled(handleOf(*program, "frmAbout")));
 }
 
 }  // namespace
