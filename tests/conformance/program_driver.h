@@ -6,11 +6,14 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "runtime/application.h"
+#include "about/frm_about.h"
+#include "app/frm_main.h"
 #include "support/memory_registry.h"
 
 namespace quantaro::testing {
@@ -29,15 +32,24 @@ class ProgramDriver {
   public:
     virtual ~ProgramDriver() = default;
     virtual Application& application() = 0;
-    Form& form(std::string_view name);
+    Form& form(std::string_view name) {
+        if (name == frmAbout::layout.name) {
+            return application().form<frmAbout>();
+        }
+        if (name != frmMain::layout.name) {
+            throw std::logic_error("the program has no form " + std::string(name));
+        }
+        return application().form<frmMain>();
+    }
 
     // A click on a control, or on the close button of a window's title bar.
     virtual void click(std::string_view form, std::string_view control) = 0;
     virtual void closeFromTitleBar(std::string_view form) = 0;
     // A converter window box holding what the user typed, or the list the entry picked.
-    void fill(std::string_view control, const std::string& text);
-
-    std::string text(std::string_view control);
+    void fill(std::string_view control, const std::string& text) {
+        form("frmMain").control(control).setText(text);
+    }
+    std::string text(std::string_view control) { return form("frmMain").control(control).text(); }
     // As the window holds it, "&" marking the access key; no control: the window's own.
     virtual std::string caption(std::string_view form, std::string_view control = {}) = 0;
     virtual std::vector<std::string> items(std::string_view control) = 0;
@@ -52,7 +64,11 @@ class ProgramDriver {
     std::vector<ShownBox> boxes;
 
   protected:
-    SystemServices services();
+    SystemServices services() {
+        return {.registry = registry,
+                .isFile = [](const std::string&) { return true; },
+                .startProgram = [this](const std::string& path) { started.push_back(path); }};
+    }
 };
 
 struct Rect {
@@ -64,7 +80,9 @@ struct Rect {
                o.top < top + height;
     }
 };
-std::ostream& operator<<(std::ostream& out, const Rect& rect);
+inline std::ostream& operator<<(std::ostream& out, const Rect& r) {
+    return out << '(' << r.left << ',' << r.top << ") " << r.width << 'x' << r.height;
+}
 
 using Rgb = unsigned;  // 0xRRGGBB, as it reaches the screen
 
@@ -93,9 +111,9 @@ class WindowDriver : public ProgramDriver {
     virtual std::string clipboard() = 0;
 
     virtual int dotsPerInch() = 0;
-    virtual Rect bounds(std::string_view form, std::string_view control) = 0;  // client pixels
-    // On the screen: the client area, the window with its frame, the screen less its taskbars.
-    virtual Rect clientArea(std::string_view form) = 0;
+    // In the window's client pixels; no control: the client area itself.
+    virtual Rect bounds(std::string_view form, std::string_view control) = 0;
+    // On the screen: the window with its frame, and the screen less its taskbars.
     virtual Rect frame(std::string_view form) = 0;
     virtual Rect workArea() = 0;
     // The widest word of a caption, in pixels of the control's own font.

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -39,17 +37,13 @@ Rgb rgbOf(const QColor& colour) {
 // Window activation reaches the widgets as queued window-system events; access keys click
 // after Qt's short press animation. A user's next act comes after both.
 void settle() {
-    const auto anyButtonDown = [] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            for (const QPushButton* button : top->findChildren<QPushButton*>()) {
-                if (button->isDown()) {
-                    return true;
-                }
-            }
-        }
-        return false;
+    const auto buttonHeldDown = [] {
+        const auto buttons = qApp->activeWindow() == nullptr
+                                 ? QList<QPushButton*>()
+                                 : qApp->activeWindow()->findChildren<QPushButton*>();
+        return std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isDown(); });
     };
-    if (!QTest::qWaitFor([&] { return !anyButtonDown(); })) {
+    if (!QTest::qWaitFor([&] { return !buttonHeldDown(); })) {
         throw std::runtime_error("a button stayed pressed");
     }
     QCoreApplication::processEvents();
@@ -65,6 +59,13 @@ class QuitCountingBackend final : public QtBackend {
 class QtDriver final : public WindowDriver {
   public:
     QtDriver() {
+        // One application object serves every program the process starts; it is never
+        // destroyed, so nothing of Qt outlives it.
+        static int argc = 1;
+        static char name[] = "quantaro_tests";
+        static char* argv[] = {name, nullptr};
+        static const auto* const qtApplication = new QApplication(argc, argv);
+        (void)qtApplication;
         QObject::connect(&messageBoxPoll_, &QTimer::timeout, [this] { answerMessageBox(); });
         messageBoxPoll_.start(10);
         QObject::connect(qApp, &QApplication::focusChanged, &messageBoxPoll_,
@@ -96,14 +97,10 @@ class QtDriver final : public WindowDriver {
         if (control.empty()) {
             return shownWindow(form)->windowTitle().toStdString();
         }
-        QWidget& shown = shownWidget(form, control);
-        if (const auto* frame = qobject_cast<QGroupBox*>(&shown)) {
-            return frame->title().toStdString();
-        }
-        if (const auto* label = qobject_cast<QLabel*>(&shown)) {
-            return label->text().toStdString();
-        }
-        return dynamic_cast<QPushButton&>(shown).text().toStdString();
+        const QWidget& shown = shownWidget(form, control);
+        return shown.property(shown.inherits("QGroupBox") ? "title" : "text")
+            .toString()
+            .toStdString();
     }
     std::vector<std::string> items(std::string_view control) override {
         const auto& list = dynamic_cast<QComboBox&>(shownWidget("frmMain", control));
@@ -180,11 +177,8 @@ class QtDriver final : public WindowDriver {
         return static_cast<int>(QGuiApplication::primaryScreen()->logicalDotsPerInch());
     }
     Rect bounds(std::string_view form, std::string_view control) override {
-        const QWidget& shown = shownWidget(form, control);
+        const QWidget& shown = control.empty() ? *shownWindow(form) : shownWidget(form, control);
         return rectOf(QRect(shown.mapTo(shownWindow(form), QPoint(0, 0)), shown.size()));
-    }
-    Rect clientArea(std::string_view form) override {
-        return rectOf(shownWindow(form)->geometry());
     }
     Rect frame(std::string_view form) override {
         return rectOf(shownWindow(form)->frameGeometry());

@@ -3,7 +3,6 @@
 #include "conformance/win32/win32_driver.h"
 
 #include <algorithm>
-#include <map>
 #include <sstream>
 
 #include "app/start_up.h"
@@ -25,14 +24,9 @@ Rect rectOf(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+// The icon styles count up in the order of the program's icons.
 MessageIcon iconOf(UINT style) {
-    static const std::map<UINT, MessageIcon> icons = {
-        {0, MessageIcon::None},
-        {MB_ICONHAND, MessageIcon::Critical},
-        {MB_ICONQUESTION, MessageIcon::Question},
-        {MB_ICONEXCLAMATION, MessageIcon::Exclamation},
-        {MB_ICONASTERISK, MessageIcon::Information}};
-    return icons.at(style & MB_ICONMASK);
+    return static_cast<MessageIcon>((style & MB_ICONMASK) / MB_ICONHAND);
 }
 
 std::string textOf(HWND window) {
@@ -183,13 +177,10 @@ class Win32Driver final : public WindowDriver {
         RECT bounds;
         GetWindowRect(handleOf(*this, form, control), &bounds);
         MapWindowPoints(nullptr, handleOf(*this, form), reinterpret_cast<POINT*>(&bounds), 2);
+        if (control.empty()) {
+            GetClientRect(handleOf(*this, form), &bounds);
+        }
         return rectOf(bounds);
-    }
-    Rect clientArea(std::string_view form) override {
-        RECT client;
-        GetClientRect(handleOf(*this, form), &client);
-        MapWindowPoints(handleOf(*this, form), nullptr, reinterpret_cast<POINT*>(&client), 2);
-        return rectOf(client);
     }
     Rect frame(std::string_view form) override {
         RECT frame;
