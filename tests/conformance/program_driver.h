@@ -1,9 +1,13 @@
 // The whole program started on one back end, as the conformance suite drives and reads it: what
 // a user does and sees, in the back end's own terms underneath. The suite is written once
 // against these two classes; each back end has a driver. A driver acts and reports, and checks
-// nothing itself.
+// nothing itself. The suite's two halves: what every back end must do, the headless double
+// included, and what only a real window system shows (keys, pixels, geometry, stacking).
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -19,7 +23,7 @@
 namespace quantaro::testing {
 
 // A message box the program showed; blocking: no window of the program took input under it.
-// Its owner is the form whose window it belongs to, where the toolkit gives boxes an owner.
+// Its owner is the form whose window it belongs to; empty where the toolkit's boxes have none.
 struct ShownBox {
     std::string title, text;
     MessageIcon icon;
@@ -92,10 +96,7 @@ struct Paint {
     bool operator==(const Paint&) const = default;
 };
 
-// clang-format off
-enum class Key { Enter, Escape, Tab, Backspace, Delete, Home, End, Down, SelectAll, Copy, Cut,
-                 Paste };
-// clang-format on
+enum class Key { Enter, Escape, Tab, Backspace, Delete, Home, Down, SelectAll, Copy, Cut, Paste };
 
 // A real window system underneath: keys, pixels, geometry and stacking.
 class WindowDriver : public ProgramDriver {
@@ -131,15 +132,57 @@ class WindowDriver : public ProgramDriver {
     virtual Rgb rgb(Colour colour) = 0;  // as this back end draws the program's colour
 };
 
-// The drivers of this build, named for the test names; each start is a fresh program.
+// The drivers of this build, named for the test names; each start is a fresh program. The
+// headless double has no keyboard, pixels or window manager: it runs the first half only.
 template <class Driver>
 struct DriverMaker {
     std::string name;
     std::function<std::unique_ptr<Driver>()> start;
 };
-std::vector<DriverMaker<ProgramDriver>> programDrivers();
-std::vector<DriverMaker<WindowDriver>> windowDrivers();
-// The headless double has no keyboard, pixels or window manager: it runs the first half only.
+extern const char* const windowSystem;  // this build's real back end
+std::unique_ptr<WindowDriver> startOnWindowSystem();
 std::unique_ptr<ProgramDriver> startOnHeadless();
+inline std::vector<DriverMaker<WindowDriver>> windowDrivers() {
+    return {{windowSystem, startOnWindowSystem}};
+}
+inline std::vector<DriverMaker<ProgramDriver>> programDrivers() {
+    return {{windowSystem, startOnWindowSystem}, {"Headless", startOnHeadless}};
+}
+
+// Each test starts the program afresh; a table row that needs a fresh program restarts it.
+template <class Driver>
+class OnEachBackEnd : public ::testing::TestWithParam<DriverMaker<Driver>> {
+  protected:
+    void SetUp() override { restart(); }
+    void TearDown() override { program.reset(); }
+    void restart() {
+        program.reset();
+        program = this->GetParam().start();
+    }
+    long windowCount(std::string_view form) {
+        const auto open = program->windows();
+        return std::count(open.begin(), open.end(), form);
+    }
+    bool isOpen(std::string_view form) { return windowCount(form) > 0; }
+
+    std::unique_ptr<Driver> program;
+};
+
+using EveryBackEnd = OnEachBackEnd<ProgramDriver>;
+using EveryWindowSystem = OnEachBackEnd<WindowDriver>;
+
+inline const std::vector<std::string> unitEntries = {
+    "Bits", "Bytes", "Killobytes (KB)", "Megabytes (MB)", "Gigabytes (GB)", "Terrabytes (TB)"};
+inline const std::vector<std::string> readOutBoxes = {
+    "txtBits", "txtBytes", "txtKillobytes", "txtMegabytes", "txtGigabytes", "txtTerrabytes"};
+
+template <class Driver>
+void PrintTo(const DriverMaker<Driver>& maker, std::ostream* out) {
+    *out << maker.name;
+}
+template <class Driver>
+std::string driverName(const ::testing::TestParamInfo<DriverMaker<Driver>>& info) {
+    return info.param.name;
+}
 
 }  // namespace quantaro::testing

@@ -133,19 +133,11 @@ class QtDriver final : public WindowDriver {
     int endRequests() override { return backend_.quitRequests; }
 
     void press(Key key) override {
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
         static const std::pair<Qt::Key, Qt::KeyboardModifiers> strokes[] = {
-            {Qt::Key_Return, {}},
-            {Qt::Key_Escape, {}},
-            {Qt::Key_Tab, {}},
-            {Qt::Key_Backspace, {}},
-            {Qt::Key_Delete, {}},
-            {Qt::Key_Home, {}},
-            {Qt::Key_End, {}},
-            {Qt::Key_Down, {}},
-            {Qt::Key_A, Qt::ControlModifier},
-            {Qt::Key_C, Qt::ControlModifier},
-            {Qt::Key_X, Qt::ControlModifier},
-            {Qt::Key_V, Qt::ControlModifier}};
+            {Qt::Key_Return, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Tab, {}},  {Qt::Key_Backspace, {}},
+            {Qt::Key_Delete, {}}, {Qt::Key_Home, {}},   {Qt::Key_Down, {}}, {Qt::Key_A, ctrl},
+            {Qt::Key_C, ctrl},    {Qt::Key_X, ctrl},    {Qt::Key_V, ctrl}};
         const auto [qtKey, modifiers] = strokes[static_cast<int>(key)];
         QTest::keyClick(QApplication::focusWidget(), qtKey, modifiers);
         settle();
@@ -241,16 +233,10 @@ class QtDriver final : public WindowDriver {
 
 }  // namespace
 
-std::unique_ptr<WindowDriver> startOnQt() {
+const char* const windowSystem = "Qt";
+
+std::unique_ptr<WindowDriver> startOnWindowSystem() {
     return std::make_unique<QtDriver>();
-}
-
-std::vector<DriverMaker<WindowDriver>> windowDrivers() {
-    return {{"Qt", startOnQt}};
-}
-
-std::vector<DriverMaker<ProgramDriver>> programDrivers() {
-    return {{"Qt", startOnQt}, {"Headless", startOnHeadless}};
 }
 
 QDialog* shownWindow(std::string_view form) {

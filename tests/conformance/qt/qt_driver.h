@@ -9,8 +9,6 @@
 
 namespace quantaro::testing {
 
-std::unique_ptr<WindowDriver> startOnQt();
-
 // A form's visible window (or nullptr) and its widgets, for the Qt back end's own tests.
 QDialog* shownWindow(std::string_view form);
 QWidget& shownWidget(std::string_view form, std::string_view control);

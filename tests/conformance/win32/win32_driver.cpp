@@ -35,12 +35,6 @@ std::string textOf(HWND window) {
     return win32::utf8FromWide(text);
 }
 
-bool isFormWindow(HWND window) {
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    return std::wstring_view(className) == L"QuantaroForm";
-}
-
 class Win32Driver final : public WindowDriver {
   public:
     // The system's box disables its owner itself; the back end disables the other windows.
@@ -113,18 +107,17 @@ class Win32Driver final : public WindowDriver {
     // The back end notes whether the program asked to end, not how often.
     int endRequests() override { return backend_.quitRequested() ? 1 : 0; }
 
-    // A key as the keyboard sends it: down, the character it makes, up; Control is held in the
-    // thread's keyboard state for the keys that need it.
+    // A key as the keyboard sends it: down, the character it makes, up. For Ctrl and a letter
+    // that is a control character, and the thread's keyboard state holds Ctrl down meanwhile.
     void press(Key key) override {
-        static const std::tuple<UINT, wchar_t, bool> strokes[] = {
-            {VK_RETURN, 0, false},   {VK_ESCAPE, 0, false}, {VK_TAB, 0, false},
-            {VK_BACK, L'\b', false}, {VK_DELETE, 0, false}, {VK_HOME, 0, false},
-            {VK_END, 0, false},      {VK_DOWN, 0, false},   {'A', 1, true},
-            {'C', 3, true},          {'X', 24, true},       {'V', 22, true}};
-        const auto [virtualKey, character, control] = strokes[static_cast<int>(key)];
+        static const std::pair<UINT, wchar_t> strokes[] = {
+            {VK_RETURN, 0}, {VK_ESCAPE, 0}, {VK_TAB, 0},  {VK_BACK, L'\b'},
+            {VK_DELETE, 0}, {VK_HOME, 0},   {VK_DOWN, 0}, {'A', 1},
+            {'C', 3},       {'X', 24},      {'V', 22}};
+        const auto [virtualKey, character] = strokes[static_cast<int>(key)];
         BYTE keys[256] = {};
         GetKeyboardState(keys);
-        keys[VK_CONTROL] = control ? 0x80 : 0;
+        keys[VK_CONTROL] = virtualKey >= 'A' ? 0x80 : 0;  // the letters here go with Ctrl
         SetKeyboardState(keys);
         post(WM_KEYDOWN, virtualKey, 1);
         if (character != 0) {
@@ -218,7 +211,7 @@ class Win32Driver final : public WindowDriver {
     std::string activeWindow() override { return formOf(GetActiveWindow()); }
     std::string frontWindow() override {
         HWND window = GetTopWindow(nullptr);
-        while (window != nullptr && !(IsWindowVisible(window) && isFormWindow(window))) {
+        while (window != nullptr && (!IsWindowVisible(window) || formOf(window).empty())) {
             window = GetWindow(window, GW_HWNDNEXT);
         }
         return formOf(window);
@@ -266,16 +259,10 @@ class Win32Driver final : public WindowDriver {
 
 }  // namespace
 
-std::unique_ptr<WindowDriver> startOnWin32() {
+const char* const windowSystem = "Win32";
+
+std::unique_ptr<WindowDriver> startOnWindowSystem() {
     return std::make_unique<Win32Driver>();
-}
-
-std::vector<DriverMaker<WindowDriver>> windowDrivers() {
-    return {{"Win32", startOnWin32}};
-}
-
-std::vector<DriverMaker<ProgramDriver>> programDrivers() {
-    return {{"Win32", startOnWin32}, {"Headless", startOnHeadless}};
 }
 
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control) {

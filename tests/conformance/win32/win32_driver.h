@@ -9,8 +9,6 @@
 
 namespace quantaro::testing {
 
-std::unique_ptr<WindowDriver> startOnWin32();
-
 // A loaded form's window, or one of its controls; nullptr for a form that is not loaded.
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control = {});
 

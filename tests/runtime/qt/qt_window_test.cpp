@@ -11,7 +11,7 @@ namespace quantaro::testing {
 namespace {
 
 TEST(QtWindows, HaveAFixedSizeAndOnlyACloseButton) {
-    const auto program = startOnQt();
+    const auto program = startOnWindowSystem();
     program->pressAlt('a');
     for (const char* form : {"frmMain", "frmAbout"}) {
         const QDialog* shown = shownWindow(form);
@@ -25,7 +25,7 @@ TEST(QtWindows, HaveAFixedSizeAndOnlyACloseButton) {
 }
 
 TEST(QtWindows, AboutIsAModelessToolWindowWithNoOwnerWhileTheConverterIsAMainWindow) {
-    const auto program = startOnQt();
+    const auto program = startOnWindowSystem();
     program->pressAlt('a');
     const QDialog* about = shownWindow("frmAbout");
     EXPECT_EQ(about->parentWidget(), nullptr);
@@ -35,7 +35,7 @@ TEST(QtWindows, AboutIsAModelessToolWindowWithNoOwnerWhileTheConverterIsAMainWin
 }
 
 TEST(QtWindows, AboutPictureShowsTheProgramIconInASunkenBorder) {
-    const auto program = startOnQt();
+    const auto program = startOnWindowSystem();
     program->pressAlt('a');
     const auto& picture = dynamic_cast<QLabel&>(shownWidget("frmAbout", "picIcon"));
     EXPECT_EQ(picture.pixmap().size(), QSize(32, 32));
