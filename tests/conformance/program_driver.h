@@ -37,13 +37,11 @@ class ProgramDriver {
     virtual ~ProgramDriver() = default;
     virtual Application& application() = 0;
     Form& form(std::string_view name) {
-        if (name == frmAbout::layout.name) {
-            return application().form<frmAbout>();
-        }
-        if (name != frmMain::layout.name) {
+        if (name != frmMain::layout.name && name != frmAbout::layout.name) {
             throw std::logic_error("the program has no form " + std::string(name));
         }
-        return application().form<frmMain>();
+        return name == frmAbout::layout.name ? static_cast<Form&>(application().form<frmAbout>())
+                                             : application().form<frmMain>();
     }
 
     // A click on a control, or on the close button of a window's title bar.
@@ -90,11 +88,7 @@ inline std::ostream& operator<<(std::ostream& out, const Rect& r) {
 
 using Rgb = unsigned;  // 0xRRGGBB, as it reaches the screen
 
-// The colours a box writes its text in and fills its background with.
-struct Paint {
-    Rgb text, background;
-    bool operator==(const Paint&) const = default;
-};
+using Paint = std::pair<Rgb, Rgb>;  // what a box writes its text in, and fills its back with
 
 enum class Key { Enter, Escape, Tab, Backspace, Delete, Home, Down, SelectAll, Copy, Cut, Paste };
 
@@ -109,7 +103,6 @@ class WindowDriver : public ProgramDriver {
     virtual void focus(std::string_view form, std::string_view control) = 0;
     virtual void activate(std::string_view form) = 0;
     virtual void moveTo(std::string_view form, int left, int top) = 0;
-    virtual std::string clipboard() = 0;
 
     virtual int dotsPerInch() = 0;
     // In the window's client pixels; no control: the client area itself.

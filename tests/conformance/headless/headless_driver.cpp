@@ -10,17 +10,14 @@ namespace quantaro::testing {
 namespace {
 
 // A box of the double returns at once, so no window can take input while it is up.
-class RecordingBackend final : public HeadlessBackend {
-  public:
-    explicit RecordingBackend(std::vector<ShownBox>& boxes) : boxes_(boxes) {}
+struct RecordingBackend final : HeadlessBackend {
+    explicit RecordingBackend(std::vector<ShownBox>& shown) : boxes(shown) {}
     void messageBox(const std::string& prompt, MessageIcon icon,
                     const std::string& title) override {
         HeadlessBackend::messageBox(prompt, icon, title);
-        boxes_.push_back({title, prompt, icon, true, true, ""});
+        boxes.push_back({title, prompt, icon, true, true, ""});
     }
-
-  private:
-    std::vector<ShownBox>& boxes_;
+    std::vector<ShownBox>& boxes;
 };
 
 class HeadlessDriver final : public ProgramDriver {

@@ -3,7 +3,6 @@
 #include "conformance/qt/qt_driver.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPointer>
@@ -11,7 +10,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <map>
 #include <stdexcept>
 
 #include "app/start_up.h"
@@ -50,8 +48,7 @@ void settle() {
 }
 
 // Ending the program is counted instead of leaving Qt's loop, which the tests never enter.
-class QuitCountingBackend final : public QtBackend {
-  public:
+struct QuitCountingBackend final : QtBackend {
     void quit() override { ++quitRequests; }
     int quitRequests = 0;
 };
@@ -163,7 +160,6 @@ class QtDriver final : public WindowDriver {
     void moveTo(std::string_view form, int left, int top) override {
         shownWindow(form)->move(left, top);
     }
-    std::string clipboard() override { return QGuiApplication::clipboard()->text().toStdString(); }
 
     int dotsPerInch() override {
         return static_cast<int>(QGuiApplication::primaryScreen()->logicalDotsPerInch());
@@ -213,14 +209,10 @@ class QtDriver final : public WindowDriver {
         if (box == nullptr || !box->isVisible()) {
             return;
         }
-        static const std::map<QMessageBox::Icon, MessageIcon> icons = {
-            {QMessageBox::NoIcon, MessageIcon::None},
-            {QMessageBox::Critical, MessageIcon::Critical},
-            {QMessageBox::Question, MessageIcon::Question},
-            {QMessageBox::Warning, MessageIcon::Exclamation},
-            {QMessageBox::Information, MessageIcon::Information}};
+        using enum MessageIcon;  // in the order of Qt's icons
+        static const MessageIcon icons[] = {None, Information, Exclamation, Critical, Question};
         boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
-                         icons.at(box->icon()), box->buttons().size() == 1,
+                         icons[box->icon()], box->buttons().size() == 1,
                          box->windowModality() == Qt::ApplicationModal, ""});
         QTest::keyClick(box, Qt::Key_Return);
     }

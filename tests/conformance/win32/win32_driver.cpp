@@ -24,9 +24,10 @@ Rect rectOf(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-// The icon styles count up in the order of the program's icons.
-MessageIcon iconOf(UINT style) {
-    return static_cast<MessageIcon>((style & MB_ICONMASK) / MB_ICONHAND);
+RECT windowRect(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    return bounds;
 }
 
 std::string textOf(HWND window) {
@@ -39,17 +40,19 @@ class Win32Driver final : public WindowDriver {
   public:
     // The system's box disables its owner itself; the back end disables the other windows.
     Win32Driver() {
-        backend_.replaceMessageBox([this](HWND owner, const std::wstring& text,
-                                          const std::wstring& title, UINT style) {
-            bool blocking = IsWindowEnabled(owner);
-            for (const char* form : forms) {
-                const HWND window = handleOf(*this, form);
-                blocking &= window == nullptr || window == owner || !IsWindowEnabled(window);
-            }
-            boxes.push_back({win32::utf8FromWide(title), win32::utf8FromWide(text), iconOf(style),
-                             (style & MB_TYPEMASK) == MB_OK, blocking, formOf(owner)});
-            return IDOK;
-        });
+        backend_.replaceMessageBox(
+            [this](HWND owner, const std::wstring& text, const std::wstring& title, UINT style) {
+                bool blocking = IsWindowEnabled(owner);
+                for (const char* form : forms) {
+                    const HWND window = handleOf(*this, form);
+                    blocking &= window == nullptr || window == owner || !IsWindowEnabled(window);
+                }
+                // The icon styles count up in the order of the program's icons.
+                const auto icon = static_cast<MessageIcon>((style & MB_ICONMASK) / MB_ICONHAND);
+                boxes.push_back({win32::utf8FromWide(title), win32::utf8FromWide(text), icon,
+                                 (style & MB_TYPEMASK) == MB_OK, blocking, formOf(owner)});
+                return IDOK;
+            });
         startUp(application_);
         pump();
     }
@@ -107,26 +110,21 @@ class Win32Driver final : public WindowDriver {
     // The back end notes whether the program asked to end, not how often.
     int endRequests() override { return backend_.quitRequested() ? 1 : 0; }
 
-    // A key as the keyboard sends it: down, the character it makes, up. For Ctrl and a letter
-    // that is a control character, and the thread's keyboard state holds Ctrl down meanwhile.
+    // A key as the keyboard sends it, down and up; the back end's loop translates it into the
+    // character it makes. The letters here go with Ctrl, held in the thread's keyboard state.
     void press(Key key) override {
-        static const std::pair<UINT, wchar_t> strokes[] = {
-            {VK_RETURN, 0}, {VK_ESCAPE, 0}, {VK_TAB, 0},  {VK_BACK, L'\b'},
-            {VK_DELETE, 0}, {VK_HOME, 0},   {VK_DOWN, 0}, {'A', 1},
-            {'C', 3},       {'X', 24},      {'V', 22}};
-        const auto [virtualKey, character] = strokes[static_cast<int>(key)];
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = virtualKey >= 'A' ? 0x80 : 0;  // the letters here go with Ctrl
-        SetKeyboardState(keys);
+        static const UINT keys[] = {VK_RETURN, VK_ESCAPE, VK_TAB, VK_BACK, VK_DELETE, VK_HOME,
+                                    VK_DOWN,   'A',       'C',    'X',     'V'};
+        const UINT virtualKey = keys[static_cast<int>(key)];
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = virtualKey >= 'A' ? 0x80 : 0;
+        SetKeyboardState(state);
         post(WM_KEYDOWN, virtualKey, 1);
-        if (character != 0) {
-            post(WM_CHAR, character, 1);
-        }
         post(WM_KEYUP, virtualKey, 0xC0000001);
         pump();
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
+        state[VK_CONTROL] = 0;
+        SetKeyboardState(state);
     }
     void type(std::string_view characters) override {
         for (const wchar_t c : win32::wideFromUtf8(std::string(characters))) {
@@ -153,33 +151,16 @@ class Win32Driver final : public WindowDriver {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         pump();
     }
-    std::string clipboard() override {
-        std::string text;
-        if (OpenClipboard(nullptr)) {
-            if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                text = win32::utf8FromWide(static_cast<const wchar_t*>(GlobalLock(data)));
-                GlobalUnlock(data);
-            }
-            CloseClipboard();
-        }
-        return text;
-    }
-
     int dotsPerInch() override { return backend_.display().dpi(); }
     Rect bounds(std::string_view form, std::string_view control) override {
-        RECT bounds;
-        GetWindowRect(handleOf(*this, form, control), &bounds);
+        RECT bounds = windowRect(handleOf(*this, form, control));
         MapWindowPoints(nullptr, handleOf(*this, form), reinterpret_cast<POINT*>(&bounds), 2);
         if (control.empty()) {
             GetClientRect(handleOf(*this, form), &bounds);
         }
         return rectOf(bounds);
     }
-    Rect frame(std::string_view form) override {
-        RECT frame;
-        GetWindowRect(handleOf(*this, form), &frame);
-        return rectOf(frame);
-    }
+    Rect frame(std::string_view form) override { return rectOf(windowRect(handleOf(*this, form))); }
     Rect workArea() override {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;

@@ -10,7 +10,8 @@
 namespace quantaro::testing {
 namespace {
 
-TEST(QtWindows, HaveAFixedSizeAndOnlyACloseButton) {
+// About is shown, so both windows are there to look at.
+TEST(QtWindows, HaveAFixedSizeOnlyACloseButtonAndAboutIsAnOwnerlessModelessToolWindow) {
     const auto program = startOnWindowSystem();
     program->pressAlt('a');
     for (const char* form : {"frmMain", "frmAbout"}) {
@@ -22,21 +23,12 @@ TEST(QtWindows, HaveAFixedSizeAndOnlyACloseButton) {
         EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint)) << form;
         EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << form;
     }
-}
-
-TEST(QtWindows, AboutIsAModelessToolWindowWithNoOwnerWhileTheConverterIsAMainWindow) {
-    const auto program = startOnWindowSystem();
-    program->pressAlt('a');
     const QDialog* about = shownWindow("frmAbout");
     EXPECT_EQ(about->parentWidget(), nullptr);
     EXPECT_EQ(about->windowType(), Qt::Tool);
     EXPECT_EQ(about->windowModality(), Qt::NonModal);
     EXPECT_EQ(shownWindow("frmMain")->windowType(), Qt::Window);
-}
-
-TEST(QtWindows, AboutPictureShowsTheProgramIconInASunkenBorder) {
-    const auto program = startOnWindowSystem();
-    program->pressAlt('a');
+    // The picture shows the program icon in a sunken border.
     const auto& picture = dynamic_cast<QLabel&>(shownWidget("frmAbout", "picIcon"));
     EXPECT_EQ(picture.pixmap().size(), QSize(32, 32));
     EXPECT_EQ(picture.frameShadow(), QFrame::Sunken);

@@ -9,7 +9,7 @@
 namespace quantaro::testing {
 namespace {
 
-TEST(Win32Windows, BordersAreFixedAndOnlyTheConverterWindowHasATaskbarButton) {
+TEST(Win32Windows, HaveFixedBordersTheMessageFontAndOnlyTheConverterWindowATaskbarButton) {
     const auto program = startOnWindowSystem();
     program->pressAlt('a');
     const HWND main = handleOf(*program, "frmMain");
@@ -32,11 +32,7 @@ TEST(Win32Windows, BordersAreFixedAndOnlyTheConverterWindowHasATaskbarButton) {
         EXPECT_NE(owner, main);
         EXPECT_NE(SendMessageW(c.window, WM_GETICON, ICON_BIG, 0), 0);
     }
-}
-
-TEST(Win32Windows, EveryControlWritesInTheSystemMessageFont) {
-    const auto program = startOnWindowSystem();
-    program->pressAlt('a');
+    // Every control writes in the system's message font.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
