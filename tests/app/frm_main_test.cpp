@@ -21,9 +21,6 @@ using Log = std::vector<std::string>;
 const std::array<std::string, 6> readOuts = {"txtBits",      "txtBytes",     "txtKillobytes",
                                              "txtMegabytes", "txtGigabytes", "txtTerrabytes"};
 
-const std::array<std::string, 6> unitTexts = {
-    "Bits", "Bytes", "Killobytes (KB)", "Megabytes (MB)", "Gigabytes (GB)", "Terrabytes (TB)"};
-
 std::vector<std::string> textsOf(HeadlessProgram& program) {
     std::vector<std::string> texts;
     for (const auto& box : readOuts) {
@@ -40,20 +37,6 @@ Log textWrites(const Log& log) {
         }
     }
     return writes;
-}
-
-TEST(ConverterWindowAtStart, OffersTheSixUnitsInOrderWithNoneChosenAndEveryBoxEmpty) {
-    HeadlessProgram program;
-    EXPECT_EQ(program.control("cboUnit").items(),
-              std::vector<std::string>(unitTexts.begin(), unitTexts.end()));
-    EXPECT_EQ(program.control("cboUnit").text(), "");
-    EXPECT_EQ(program.control("txtUnit").text(), "");
-    for (const auto& box : readOuts) {
-        EXPECT_EQ(program.control(box).text(), "") << box;
-        EXPECT_EQ(program.control(box).backColor(), colours::windowBackground) << box;
-    }
-    EXPECT_TRUE(program.window("frmMain").isVisible());
-    EXPECT_EQ(program.window("frmMain").caption(), "Quantaro");
 }
 
 struct Example {

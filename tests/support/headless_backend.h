@@ -83,7 +83,7 @@ class HeadlessWindow final : public Window {
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
 };
 
-class HeadlessBackend final : public Backend {
+class HeadlessBackend : public Backend {
   public:
     ScreenFacts screenFacts() override;
     std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;

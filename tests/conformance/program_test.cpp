@@ -1,0 +1,136 @@
+// What the program does on every back end, the headless double included: the texts its windows
+// show, its message boxes, and how its windows come and go.
+#include "conformance/program_driver.h"
+
+namespace quantaro::testing {
+namespace {
+
+// The About window as its load handler leaves it, not as its table starts it.
+TEST_P(EveryBackEnd, EveryCaptionReadsExactlyAsWritten) {
+    using Captions = std::vector<std::pair<std::string_view, std::string>>;  // "": the window's
+    // clang-format off
+    const std::pair<const char*, Captions> forms[] = {
+        {"frmMain", {{"", "Quantaro"}, {"Frame1", "Input"}, {"Frame2", "Output"},
+                     {"Label1", "Bits:"}, {"Label2", "Bytes:"}, {"Label3", "Killobytes:"},
+                     {"Label4", "Megabytes:"}, {"Label5", "Gigabytes:"}, {"Label6", "Terrabytes:"},
+                     {"cmdConvert", "C&onvert"}, {"cmdAbout", "&About"}, {"cmdExit", "E&xit"}}},
+        {"frmAbout", {{"", "About Quantaro"}, {"lblTitle", "Quantaro"},
+                      {"lblVersion", "Version 1.0.0"},
+                      {"lblDescription", "This Program Converts Values Between Bytes Units"},
+                      {"lblDisclaimer", "Quantaro is free to use and comes with no warranty. "
+                                        "Check figures that matter before you rely on them."},
+                      {"cmdOK", "OK"}, {"cmdSysInfo", "&System Info..."}}}};
+    // clang-format on
+    program->click("frmMain", "cmdAbout");
+    for (const auto& [form, captions] : forms) {
+        for (const auto& [control, shown] : captions) {
+            EXPECT_EQ(program->caption(form, control), shown) << form << "." << control;
+        }
+    }
+}
+
+TEST_P(EveryBackEnd, ConverterWindowStartsWithTheSixUnitsNoneChosenAndEveryBoxEmpty) {
+    EXPECT_TRUE(program->isVisible("frmMain"));
+    EXPECT_EQ(program->items("cboUnit"), unitEntries);
+    for (const std::string& box : readOutBoxes) {
+        EXPECT_EQ(program->text(box), "") << box;
+    }
+    EXPECT_EQ(program->text("cboUnit") + program->text("txtUnit"), "");
+}
+
+// Each box is answered at once; with About open the program goes on converting afterwards.
+TEST_P(EveryBackEnd, MessageBoxesAreTitledQuantaroAndBlockEveryWindowWhileUp) {
+    const struct {
+        const char* value;
+        const char* unit;
+        const char* owner;  // the window acted in
+        const char* clicked;
+        const char* prompt;
+        MessageIcon icon;
+        const char* focusAfter;  // empty: the focus is not moved
+    } cases[] = {
+        {"", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
+        {"", "Bytes", "frmMain", "cmdConvert", "Insert a value", MessageIcon::Exclamation,
+         "txtUnit"},
+        {"abc", "Bytes", "frmMain", "cmdConvert", "Type mismatch", MessageIcon::Critical, ""},
+        {"", "", "frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time",
+         MessageIcon::None, ""}};
+    program->click("frmMain", "cmdAbout");
+    for (const auto& c : cases) {
+        program->fill("txtUnit", c.value);
+        program->fill("cboUnit", c.unit);
+        program->boxes.clear();
+        program->click(c.owner, c.clicked);
+        ASSERT_EQ(program->boxes.size(), 1u) << c.prompt;
+        const ShownBox& box = program->boxes.front();
+        EXPECT_EQ(box.text, c.prompt);
+        EXPECT_EQ(box.title, "Quantaro");
+        EXPECT_EQ(box.icon, c.icon) << c.prompt;
+        EXPECT_TRUE(box.okOnly && box.blocking) << c.prompt;
+        EXPECT_TRUE(box.owner.empty() || box.owner == c.owner) << c.prompt;
+        if (*c.focusAfter != '\0') {
+            EXPECT_EQ(program->focused(), c.focusAfter) << c.prompt;
+        }
+        EXPECT_TRUE(program->isVisible("frmAbout"));
+    }
+    EXPECT_TRUE(program->started.empty());
+    EXPECT_EQ(program->endRequests(), 0);
+    program->fill("txtUnit", "1");
+    program->fill("cboUnit", "Gigabytes (GB)");
+    program->click("frmMain", "cmdConvert");
+    EXPECT_EQ(program->text("txtMegabytes"), "1024");
+    EXPECT_EQ(program->text("txtBits"), "8589934592");
+}
+
+// A form that was loaded again shows its load handler's texts, not what it showed before.
+TEST_P(EveryBackEnd, AboutOpensOnceUntilOKOrItsTitleBarClosesItThenIsLoadedAnew) {
+    for (const bool byTitleBar : {false, true}) {
+        program->click("frmMain", "cmdAbout");
+        program->form("frmAbout").control("lblVersion").setCaption("seen");
+        program->click("frmMain", "cmdAbout");
+        EXPECT_EQ(windowCount("frmAbout"), 1);
+        EXPECT_EQ(program->caption("frmAbout", "lblVersion"), "seen") << "loaded again";
+        if (byTitleBar) {
+            program->closeFromTitleBar("frmAbout");
+        } else {
+            program->click("frmAbout", "cmdOK");
+        }
+        EXPECT_FALSE(isOpen("frmAbout") || program->form("frmAbout").isLoaded()) << byTitleBar;
+        EXPECT_TRUE(program->isVisible("frmMain"));
+        EXPECT_EQ(program->endRequests(), 0);
+    }
+    program->click("frmMain", "cmdAbout");
+    EXPECT_TRUE(program->isVisible("frmAbout"));
+    EXPECT_EQ(program->caption("frmAbout"), "About Quantaro");
+    EXPECT_EQ(program->caption("frmAbout", "lblVersion"), "Version 1.0.0");
+}
+
+TEST_P(EveryBackEnd, TheProgramEndsWithExitOrWithItsLastWindowClosedInEitherOrder) {
+    program->click("frmMain", "cmdAbout");
+    program->click("frmMain", "cmdExit");
+    EXPECT_TRUE(program->windows().empty());
+    EXPECT_EQ(program->endRequests(), 1);
+    EXPECT_TRUE(program->application().hasEnded());
+    for (const bool converterFirst : {true, false}) {
+        restart();
+        program->click("frmMain", "cmdAbout");
+        const char* first = converterFirst ? "frmMain" : "frmAbout";
+        const char* second = converterFirst ? "frmAbout" : "frmMain";
+        program->closeFromTitleBar(first);
+        EXPECT_FALSE(isOpen(first) || program->form(first).isLoaded()) << first;
+        EXPECT_TRUE(program->isVisible(second)) << second;
+        EXPECT_EQ(program->endRequests(), 0) << second << " is still open";
+        program->closeFromTitleBar(second);
+        EXPECT_TRUE(program->windows().empty());
+        EXPECT_EQ(program->endRequests(), 1);
+    }
+    restart();
+    program->closeFromTitleBar("frmMain");
+    EXPECT_EQ(program->endRequests(), 1) << "the converter window alone";
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, EveryBackEnd, ::testing::ValuesIn(programDrivers()),
+                         driverName<ProgramDriver>);
+
+}  // namespace
+}  // namespace quantaro::testing

@@ -1,0 +1,258 @@
+// Driving the Win32 back end with posted messages. The Windows build runs the suite on it and
+// on the headless double.
+#include "conformance/win32/win32_driver.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "app/start_up.h"
+#include "runtime/win32/win32_backend.h"
+#include "runtime/win32/win32_text.h"
+#include "runtime/win32/win32_window.h"
+
+namespace quantaro::testing {
+
+namespace {
+
+constexpr const char* forms[] = {"frmMain", "frmAbout"};
+
+Rgb rgbOf(COLORREF colour) {
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+Rect rectOf(const RECT& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+RECT windowRect(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    return bounds;
+}
+
+std::string textOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return win32::utf8FromWide(text);
+}
+
+class Win32Driver final : public WindowDriver {
+  public:
+    // The system's box disables its owner itself; the back end disables the other windows.
+    Win32Driver() {
+        backend_.replaceMessageBox(
+            [this](HWND owner, const std::wstring& text, const std::wstring& title, UINT style) {
+                bool blocking = IsWindowEnabled(owner);
+                for (const char* form : forms) {
+                    const HWND window = handleOf(*this, form);
+                    blocking &= window == nullptr || window == owner || !IsWindowEnabled(window);
+                }
+                // The icon styles count up in the order of the program's icons.
+                const auto icon = static_cast<MessageIcon>((style & MB_ICONMASK) / MB_ICONHAND);
+                boxes.push_back({win32::utf8FromWide(title), win32::utf8FromWide(text), icon,
+                                 (style & MB_TYPEMASK) == MB_OK, blocking, formOf(owner)});
+                return IDOK;
+            });
+        startUp(application_);
+        pump();
+    }
+
+    Application& application() override { return application_; }
+    void click(std::string_view form, std::string_view control) override {
+        const HWND target = handleOf(*this, form, control);
+        SetForegroundWindow(handleOf(*this, form));
+        RECT client;
+        GetClientRect(target, &client);
+        const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+        PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+        PostMessageW(target, WM_LBUTTONUP, 0, centre);
+        pump();
+    }
+    void closeFromTitleBar(std::string_view form) override {
+        PostMessageW(handleOf(*this, form), WM_SYSCOMMAND, SC_CLOSE, 0);
+        pump();
+    }
+    std::string caption(std::string_view form, std::string_view control) override {
+        return textOf(handleOf(*this, form, control));
+    }
+    std::vector<std::string> items(std::string_view control) override {
+        const HWND list = handleOf(*this, "frmMain", control);
+        std::vector<std::string> entries;
+        for (int i = 0; i < SendMessageW(list, CB_GETCOUNT, 0, 0); ++i) {
+            wchar_t entry[64] = {};
+            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+            entries.push_back(win32::utf8FromWide(entry));
+        }
+        return entries;
+    }
+    std::string focused() override {
+        for (const char* form : forms) {
+            for (const ControlLayout& row : this->form(form).layout().controls) {
+                if (handleOf(*this, form) != nullptr &&
+                    handleOf(*this, form, row.name) == GetFocus()) {
+                    return std::string(row.name);
+                }
+            }
+        }
+        return "";
+    }
+    std::vector<std::string> windows() override {
+        std::vector<std::string> open;
+        for (HWND window = nullptr;
+             (window = FindWindowExW(nullptr, window, L"QuantaroForm", nullptr)) != nullptr;) {
+            open.push_back(formOf(window));
+        }
+        return open;
+    }
+    bool isVisible(std::string_view form) override {
+        return IsWindowVisible(handleOf(*this, form)) != FALSE;
+    }
+    // The back end notes whether the program asked to end, not how often.
+    int endRequests() override { return backend_.quitRequested() ? 1 : 0; }
+
+    // A key as the keyboard sends it, down and up; the back end's loop translates it into the
+    // character it makes. The letters here go with Ctrl, held in the thread's keyboard state.
+    void press(Key key) override {
+        static const UINT keys[] = {VK_RETURN, VK_ESCAPE, VK_TAB, VK_BACK, VK_DELETE, VK_HOME,
+                                    VK_DOWN,   'A',       'C',    'X',     'V'};
+        const UINT virtualKey = keys[static_cast<int>(key)];
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = virtualKey >= 'A' ? 0x80 : 0;
+        SetKeyboardState(state);
+        post(WM_KEYDOWN, virtualKey, 1);
+        post(WM_KEYUP, virtualKey, 0xC0000001);
+        pump();
+        state[VK_CONTROL] = 0;
+        SetKeyboardState(state);
+    }
+    void type(std::string_view characters) override {
+        for (const wchar_t c : win32::wideFromUtf8(std::string(characters))) {
+            post(WM_CHAR, c, 1);
+        }
+        pump();
+    }
+    // Alt and a letter: the system character message, with the Alt flag in bit 29.
+    void pressAlt(char letter) override {
+        post(WM_SYSCHAR, static_cast<WPARAM>(letter), 1 | (1 << 29));
+        pump();
+    }
+    void focus(std::string_view form, std::string_view control) override {
+        SetForegroundWindow(handleOf(*this, form));
+        SetFocus(handleOf(*this, form, control));
+        pump();
+    }
+    void activate(std::string_view form) override {
+        SetForegroundWindow(handleOf(*this, form));
+        pump();
+    }
+    void moveTo(std::string_view form, int left, int top) override {
+        SetWindowPos(handleOf(*this, form), nullptr, left, top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pump();
+    }
+    int dotsPerInch() override { return backend_.display().dpi(); }
+    Rect bounds(std::string_view form, std::string_view control) override {
+        RECT bounds = windowRect(handleOf(*this, form, control));
+        MapWindowPoints(nullptr, handleOf(*this, form), reinterpret_cast<POINT*>(&bounds), 2);
+        if (control.empty()) {
+            GetClientRect(handleOf(*this, form), &bounds);
+        }
+        return rectOf(bounds);
+    }
+    Rect frame(std::string_view form) override { return rectOf(windowRect(handleOf(*this, form))); }
+    Rect workArea() override {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        return rectOf(monitor.rcWork);
+    }
+    int widestWord(std::string_view form, std::string_view control) override {
+        const HWND label = handleOf(*this, form, control);
+        const HDC dc = GetDC(label);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+        LONG widest = 0;
+        std::wistringstream words(win32::wideFromUtf8(textOf(label)));
+        for (std::wstring word; words >> word;) {
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, word.c_str(), static_cast<int>(word.size()), &extent);
+            widest = std::max(widest, extent.cx);
+        }
+        ReleaseDC(label, dc);
+        return widest;
+    }
+    // All controls are children of the window itself, stacked from the top down.
+    bool liesAbove(std::string_view form, std::string_view upper, std::string_view lower) override {
+        HWND child = GetWindow(handleOf(*this, form), GW_CHILD);
+        while (child != handleOf(*this, form, upper) && child != handleOf(*this, form, lower)) {
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        return child == handleOf(*this, form, upper);
+    }
+    std::string activeWindow() override { return formOf(GetActiveWindow()); }
+    std::string frontWindow() override {
+        HWND window = GetTopWindow(nullptr);
+        while (window != nullptr && (!IsWindowVisible(window) || formOf(window).empty())) {
+            window = GetWindow(window, GW_HWNDNEXT);
+        }
+        return formOf(window);
+    }
+
+    // What the window shows now: everything waiting to be painted is painted first.
+    Rgb pixel(std::string_view form, int x, int y) override {
+        const HWND window = handleOf(*this, form);
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const HDC dc = GetDC(window);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(window, dc);
+        return rgbOf(colour);
+    }
+    // The colours the window hands a box when the box asks what to paint with.
+    Paint paint(std::string_view control) override {
+        const HWND box = handleOf(*this, "frmMain", control);
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const bool readOnly = (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
+        SendMessageW(GetParent(box), readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                     reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
+        const Paint painted{rgbOf(GetTextColor(dc)), rgbOf(GetBkColor(dc))};
+        DeleteDC(dc);
+        return painted;
+    }
+    Rgb rgb(Colour colour) override { return rgbOf(win32::Win32Display::colourRef(colour)); }
+
+  private:
+    void pump() { backend_.processPendingMessages(); }
+    void post(UINT message, WPARAM wParam, LPARAM lParam) {
+        PostMessageW(GetFocus(), message, wParam, lParam);
+    }
+    std::string formOf(HWND window) {
+        for (const char* form : forms) {
+            if (window != nullptr && handleOf(*this, form) == window) {
+                return form;
+            }
+        }
+        return "";
+    }
+
+    win32::Win32Backend backend_;
+    Application application_{backend_, services()};
+};
+
+}  // namespace
+
+const char* const windowSystem = "Win32";
+
+std::unique_ptr<WindowDriver> startOnWindowSystem() {
+    return std::make_unique<Win32Driver>();
+}
+
+HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control) {
+    Form& shown = program.form(form);
+    if (!shown.isLoaded()) {
+        return nullptr;
+    }
+    auto& window = dynamic_cast<win32::Win32Window&>(shown.window());
+    return control.empty() ? window.handle() : window.control(control).handle();
+}
+
+}  // namespace quantaro::testing

@@ -1,0 +1,322 @@
+// The program's windows on every real window system. The keys: Enter and the access keys press
+// buttons, Escape closes only About, Tab follows the tab index, read-out boxes and the unit list
+// take no text of their own. The look: each control at its pixels at 96 dots per inch, stacking,
+// windows centred and brought forward when shown again, the highlight and About's etched rule.
+#include "conformance/program_driver.h"
+#include "runtime/run_time_error.h"
+
+namespace quantaro::testing {
+namespace {
+
+using Windows = EveryWindowSystem;
+
+TEST_P(Windows, EnterOrAltOConvertsTheTypedValueFromAnyControl) {
+    for (const char* from : {"txtUnit", "cboUnit", "txtBits", "cmdExit"}) {
+        restart();
+        program->focus("frmMain", "txtUnit");
+        program->type("1");
+        program->focus("frmMain", "cboUnit");
+        program->type("t");
+        program->focus("frmMain", from);
+        from == std::string("txtUnit") ? program->press(Key::Enter) : program->pressAlt('o');
+        EXPECT_EQ(program->text("txtTerrabytes"), "1") << from;
+        EXPECT_EQ(program->text("txtGigabytes"), "1024") << from;
+        EXPECT_EQ(program->text("txtBits"), "8796093022208") << from;
+        EXPECT_TRUE(program->boxes.empty()) << from;
+    }
+}
+
+TEST_P(Windows, EnterPressesTheFocusedButtonElseTheDefaultOne) {
+    // cmdConvert has the focus at start; Convert asks for a unit and focuses the list.
+    for (const char* focused : {"cmdConvert", "txtUnit", "cmdAbout"}) {
+        restart();
+        program->focus("frmMain", focused);
+        program->press(Key::Enter);
+        const bool opensAbout = focused == std::string("cmdAbout");
+        EXPECT_EQ(isOpen("frmAbout"), opensAbout) << focused;
+        EXPECT_EQ(program->boxes.size(), opensAbout ? 0u : 1u) << focused;
+        EXPECT_EQ(program->focused(), opensAbout ? "cmdOK" : "cboUnit") << focused;
+    }
+}
+
+TEST_P(Windows, EscapeInTheConverterWindowChangesNothing) {
+    program->fill("txtUnit", "3");
+    program->fill("cboUnit", "Bytes");
+    program->click("frmMain", "cmdConvert");
+    const std::string bits = program->text("txtBits");
+    for (const char* from : {"cmdConvert", "txtUnit", "cboUnit", "txtBytes"}) {
+        program->focus("frmMain", from);
+        program->press(Key::Escape);
+        EXPECT_EQ(program->focused(), from);
+    }
+    EXPECT_TRUE(program->isVisible("frmMain"));
+    EXPECT_EQ(program->text("txtBits"), bits);
+    EXPECT_EQ(program->windows(), std::vector<std::string>{"frmMain"});
+    EXPECT_TRUE(program->boxes.empty());
+    EXPECT_EQ(program->endRequests(), 0);
+}
+
+TEST_P(Windows, EscapeAndEnterCloseAboutUnlessEnterFallsOnSystemInfo) {
+    const struct {
+        const char* focused;
+        Key key;
+        bool closes;
+    } cases[] = {{"cmdOK", Key::Escape, true},      {"cmdOK", Key::Enter, true},
+                 {"picIcon", Key::Escape, true},    {"picIcon", Key::Enter, true},
+                 {"cmdSysInfo", Key::Escape, true}, {"cmdSysInfo", Key::Enter, false}};
+    for (const auto& c : cases) {
+        program->focus("frmMain", "cmdAbout");
+        program->pressAlt('a');
+        EXPECT_EQ(program->activeWindow(), "frmAbout");
+        EXPECT_EQ(program->focused(), "cmdOK") << "Alt+A opens About with the focus on OK";
+        program->focus("frmAbout", c.focused);
+        program->press(c.key);
+        EXPECT_EQ(isOpen("frmAbout"), !c.closes) << c.focused << " " << static_cast<int>(c.key);
+        EXPECT_TRUE(program->isVisible("frmMain"));
+        EXPECT_EQ(program->endRequests(), 0);
+        if (!c.closes) {
+            program->click("frmAbout", "cmdOK");
+        }
+    }
+}
+
+TEST_P(Windows, AltSStartsTheToolTheRegistryNamesAndAltXThenEndsTheProgram) {
+    program->registry->setText(registry::localMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                               "PATH", std::string("C:\\Tools\\MSINFO32.EXE") + '\0');
+    program->pressAlt('a');
+    program->pressAlt('s');
+    EXPECT_EQ(program->started, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
+    EXPECT_TRUE(program->boxes.empty());
+    program->activate("frmMain");
+    program->pressAlt('x');
+    EXPECT_TRUE(program->windows().empty()) << "About stayed open";
+    EXPECT_EQ(program->endRequests(), 1);
+}
+
+TEST_P(Windows, TabVisitsTheControlsInTabIndexOrderAndComesBackToTheFirst) {
+    const auto visit = [this](std::size_t stops) {
+        std::vector<std::string> visited = {program->focused()};
+        while (visited.size() < stops) {
+            program->press(Key::Tab);
+            visited.push_back(program->focused());
+        }
+        return visited;
+    };
+    const std::vector<std::string> converter = {"cmdConvert",   "cmdAbout",      "cmdExit",
+                                                "txtUnit",      "cboUnit",       "txtBits",
+                                                "txtBytes",     "txtKillobytes", "txtMegabytes",
+                                                "txtGigabytes", "txtTerrabytes", "cmdConvert"};
+    EXPECT_EQ(visit(converter.size()), converter);
+    program->pressAlt('a');
+    const std::vector<std::string> about = {"cmdOK", "picIcon", "cmdSysInfo", "cmdOK"};
+    EXPECT_EQ(visit(about.size()), about);
+}
+
+// What a read-out box shows can be copied, and pasted into the value box.
+TEST_P(Windows, ReadOutBoxesTakeTheFocusAndCopyButNoEdit) {
+    program->fill("txtUnit", "1");
+    program->fill("cboUnit", "Terrabytes (TB)");
+    program->click("frmMain", "cmdConvert");
+    for (const std::string& box : readOutBoxes) {
+        const std::string before = program->text(box);
+        program->click("frmMain", box);
+        EXPECT_EQ(program->focused(), box);
+        program->type("7x");
+        for (const Key key : {Key::Backspace, Key::Delete, Key::Home, Key::Delete, Key::SelectAll,
+                              Key::Cut, Key::Paste, Key::Delete, Key::SelectAll, Key::Copy}) {
+            program->press(key);
+            EXPECT_EQ(program->text(box), before) << box << " after key " << static_cast<int>(key);
+        }
+        program->focus("frmMain", "txtUnit");
+        program->press(Key::SelectAll);
+        program->press(Key::Paste);
+        EXPECT_EQ(program->text("txtUnit"), before) << "copied from " << box;
+    }
+}
+
+TEST_P(Windows, UnitListKeysOnlyMoveTheChoiceAmongItsEntries) {
+    const struct {
+        const char* typed;
+        int downs;
+        const char* shows;
+    } cases[] = {
+        {"Qz9", 0, ""}, {"t", 0, "Terrabytes (TB)"}, {"", 2, "Bytes"}, {"", 7, "Terrabytes (TB)"}};
+    for (const auto& c : cases) {
+        restart();
+        program->focus("frmMain", "cboUnit");
+        program->type(c.typed);
+        for (int i = 0; i < c.downs; ++i) {
+            program->press(Key::Down);
+        }
+        EXPECT_EQ(program->text("cboUnit"), c.shows) << c.typed << " " << c.downs;
+    }
+    for (const char key : std::string("xK1 zTb")) {
+        program->type(std::string(1, key));
+        const std::string shown = program->text("cboUnit");
+        EXPECT_TRUE(shown.empty() || std::count(unitEntries.begin(), unitEntries.end(), shown))
+            << "after '" << key << "' the list shows \"" << shown << '"';
+        EXPECT_EQ(program->items("cboUnit"), unitEntries);
+    }
+}
+
+// The headless double takes any text into the list and reads a button's text, so this runs on
+// the real back ends.
+TEST_P(Windows, ControlsRefuseWhatTheirKindCannotDo) {
+    const auto refuses = [this](const char* control, int error, auto use) {
+        try {
+            use(program->form("frmMain").control(control));
+            ADD_FAILURE() << control << " took it";
+        } catch (const RunTimeError& raised) {
+            EXPECT_EQ(raised.number(), error) << control;
+        }
+    };
+    const int notSupported = RunTimeError::notSupported().number();
+    refuses("Label1", notSupported, [](Control& c) { c.setText("1"); });
+    refuses("cmdExit", notSupported, [](Control& c) { (void)c.text(); });
+    refuses("txtBits", notSupported, [](Control& c) { c.setCaption("x"); });
+    refuses("txtUnit", notSupported, [](Control& c) { c.addItem("x"); });
+    refuses("Frame2", notSupported, [](Control& c) { c.setFocus(); });
+    // The unit list takes one of its entries, or nothing.
+    program->fill("cboUnit", "Gigabytes (GB)");
+    refuses("cboUnit", RunTimeError::invalidArgument().number(),
+            [](Control& c) { c.setText("Kilobytes"); });
+    EXPECT_EQ(program->text("cboUnit"), "Gigabytes (GB)");
+    program->fill("cboUnit", "");
+    EXPECT_EQ(program->text("cboUnit"), "");
+}
+
+// The layout tables in pixels at 96 dots per inch, worked out by hand, in the window's client
+// area: a frame's children are placed through their frame. A label may widen to its longest
+// word, but not past its limit. The picture takes the size of the 32 pixel icon in its border.
+struct Placed {
+    const char* control;
+    Rect bounds;
+    int labelLimit = 0;
+};
+// clang-format off
+const std::pair<const char*, std::vector<Placed>> placed[] = {
+    {"frmMain", {
+        {"", {0, 0, 426, 386}},                    {"Frame1", {8, 8, 409, 89}},
+        {"cboUnit", {16, 32, 385, 21}},            {"txtUnit", {16, 64, 385, 25}},
+        {"Frame2", {8, 112, 409, 217}},
+        {"Label1", {16, 136, 25, 17}, 96},         {"Label2", {16, 168, 33, 17}, 96},
+        {"Label3", {16, 200, 57, 17}, 96},         {"Label4", {16, 232, 57, 17}, 96},
+        {"Label5", {16, 264, 57, 17}, 96},         {"Label6", {16, 296, 57, 17}, 96},
+        {"txtBits", {96, 136, 305, 19}},           {"txtBytes", {96, 168, 305, 19}},
+        {"txtKillobytes", {96, 200, 305, 19}},     {"txtMegabytes", {96, 232, 305, 19}},
+        {"txtGigabytes", {96, 264, 305, 19}},      {"txtTerrabytes", {96, 296, 305, 19}},
+        {"cmdConvert", {8, 344, 121, 33}},         {"cmdAbout", {152, 344, 121, 33}},
+        {"cmdExit", {296, 344, 121, 33}}}},
+    {"frmAbout", {
+        {"", {0, 0, 382, 237}},                    {"picIcon", {16, 16, 36, 36}},
+        {"lblTitle", {70, 16, 259, 32}, 329},      {"lblVersion", {70, 52, 259, 15}, 329},
+        {"lblDescription", {70, 75, 259, 78}, 329}, {"lblDisclaimer", {17, 175, 258, 55}, 275},
+        {"cmdOK", {283, 175, 84, 23}},             {"cmdSysInfo", {284, 205, 83, 23}}}}};
+// clang-format on
+
+TEST_P(Windows, EveryControlStandsAtItsPixelPlaceAt96Dpi) {
+    ASSERT_EQ(program->dotsPerInch(), 96) << "the expected pixels are for 96 dots per inch";
+    program->pressAlt('a');
+    for (const auto& [form, controls] : placed) {
+        for (const Placed& p : controls) {
+            const Rect drawn = program->bounds(form, p.control);
+            if (p.labelLimit == 0) {
+                EXPECT_EQ(drawn, p.bounds) << p.control;
+                continue;
+            }
+            EXPECT_EQ(drawn, (Rect{p.bounds.left, p.bounds.top, drawn.width, p.bounds.height}))
+                << p.control;
+            EXPECT_GE(drawn.width, std::max(p.bounds.width, program->widestWord(form, p.control)))
+                << p.control;
+            EXPECT_LE(drawn.right(), p.labelLimit) << p.control;
+        }
+    }
+}
+
+TEST_P(Windows, LaterRowsOfATableLieAboveTheEarlierRowsTheyOverlap) {
+    program->pressAlt('a');
+    for (const char* form : {"frmMain", "frmAbout"}) {
+        const auto rows = program->form(form).layout().controls;
+        int overlaps = 0;
+        for (std::size_t lower = 0; lower < rows.size(); ++lower) {
+            for (std::size_t upper = lower + 1; upper < rows.size(); ++upper) {
+                if (program->bounds(form, rows[upper].name)
+                        .overlaps(program->bounds(form, rows[lower].name))) {
+                    ++overlaps;
+                    EXPECT_TRUE(program->liesAbove(form, rows[upper].name, rows[lower].name))
+                        << rows[upper].name << " lies under " << rows[lower].name;
+                }
+            }
+        }
+        EXPECT_EQ(overlaps > 0, std::string_view(form) == "frmMain") << form;
+    }
+}
+
+TEST_P(Windows, BothWindowsOpenWithTheirFramesCentredOnTheWorkArea) {
+    const Rect work = program->workArea();
+    const auto offCentre = [&](const Rect& frame) {
+        return std::abs(2 * frame.left + frame.width - 2 * work.left - work.width) / 2 +
+               std::abs(2 * frame.top + frame.height - 2 * work.top - work.height) / 2;
+    };
+    EXPECT_LE(offCentre(program->frame("frmMain")), 1) << program->frame("frmMain");
+    // About opens in the middle of the screen, wherever the converter window is.
+    program->moveTo("frmMain", work.left, work.top);
+    program->pressAlt('a');
+    EXPECT_LE(offCentre(program->frame("frmAbout")), 1) << program->frame("frmAbout");
+}
+
+TEST_P(Windows, AboutShownAgainComesToTheFrontAndTakesTheKeys) {
+    program->pressAlt('a');
+    program->activate("frmMain");
+    ASSERT_EQ(program->activeWindow(), "frmMain");
+    program->click("frmMain", "cmdAbout");
+    EXPECT_EQ(program->frontWindow(), "frmAbout");
+    EXPECT_EQ(program->activeWindow(), "frmAbout");
+    EXPECT_EQ(program->focused(), "cmdOK");
+    program->press(Key::Escape);
+    EXPECT_FALSE(isOpen("frmAbout")) << "the keys went elsewhere";
+}
+
+// Before any conversion every box is painted as a plain text box. Beyond its text, the
+// highlighted box shows its background.
+TEST_P(Windows, OnlyTheEnteredUnitsBoxIsPaintedRedWithYellowText) {
+    const Paint fresh{program->rgb(colours::windowText), program->rgb(colours::windowBackground)};
+    const Paint plain{program->rgb(colours::buttonText), program->rgb(colours::buttonFace)};
+    const Paint highlighted{0xFFFF00, 0xFF0000};
+    for (int entered = -1; entered < 6; ++entered) {
+        if (entered >= 0) {
+            program->fill("txtUnit", "1");
+            program->fill("cboUnit", unitEntries[entered]);
+            program->pressAlt('o');
+            const Rect box = program->bounds("frmMain", readOutBoxes[entered]);
+            EXPECT_EQ(program->pixel("frmMain", box.right() - 8, box.top + box.height / 2),
+                      0xFF0000u)
+                << readOutBoxes[entered];
+        }
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(program->paint(readOutBoxes[i]),
+                      entered < 0 ? fresh : (i == entered ? highlighted : plain))
+                << readOutBoxes[i] << " after converting " << entered;
+        }
+    }
+}
+
+TEST_P(Windows, AboutDrawsItsEtchedRuleGreyOverWhite) {
+    program->pressAlt('a');
+    const Rgb background = program->pixel("frmAbout", 200, 150);
+    const Rgb grey = 0x808080;
+    const Rgb white = 0xFFFFFF;
+    // Each line runs from its first point up to, not onto, its last.
+    const std::tuple<int, int, Rgb> drawn[] = {
+        {200, 162, background}, {200, 163, grey}, {200, 164, white}, {200, 165, white},
+        {200, 166, background}, {6, 163, grey},   {376, 163, grey},  {377, 163, background}};
+    for (const auto& [x, y, colour] : drawn) {
+        EXPECT_EQ(program->pixel("frmAbout", x, y), colour) << x << "," << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(windowDrivers()),
+                         driverName<WindowDriver>);
+
+}  // namespace
+}  // namespace quantaro::testing
