@@ -149,7 +149,6 @@ template <class Driver>
 class OnEachBackEnd : public ::testing::TestWithParam<DriverMaker<Driver>> {
   protected:
     void SetUp() override { restart(); }
-    void TearDown() override { program.reset(); }
     void restart() {
         program.reset();
         program = this->GetParam().start();
@@ -162,9 +161,6 @@ class OnEachBackEnd : public ::testing::TestWithParam<DriverMaker<Driver>> {
 
     std::unique_ptr<Driver> program;
 };
-
-using EveryBackEnd = OnEachBackEnd<ProgramDriver>;
-using EveryWindowSystem = OnEachBackEnd<WindowDriver>;
 
 inline const std::vector<std::string> unitEntries = {
     "Bits", "Bytes", "Killobytes (KB)", "Megabytes (MB)", "Gigabytes (GB)", "Terrabytes (TB)"};

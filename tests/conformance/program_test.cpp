@@ -5,6 +5,8 @@
 namespace quantaro::testing {
 namespace {
 
+using EveryBackEnd = OnEachBackEnd<ProgramDriver>;
+
 // The About window as its load handler leaves it, not as its table starts it.
 TEST_P(EveryBackEnd, EveryCaptionReadsExactlyAsWritten) {
     using Captions = std::vector<std::pair<std::string_view, std::string>>;  // "": the window's

@@ -8,7 +8,7 @@
 namespace quantaro::testing {
 namespace {
 
-using Windows = EveryWindowSystem;
+using Windows = OnEachBackEnd<WindowDriver>;
 
 TEST_P(Windows, EnterOrAltOConvertsTheTypedValueFromAnyControl) {
     for (const char* from : {"txtUnit", "cboUnit", "txtBits", "cmdExit"}) {

@@ -47,6 +47,16 @@ void settle() {
     QCoreApplication::processEvents();
 }
 
+// One application object serves every program the process starts; it goes when the tests are
+// over, before main returns, as Qt wants.
+struct QtApplication final : ::testing::Environment {
+    void TearDown() override { application.reset(); }
+    int argc = 1;
+    char name[15] = "quantaro_tests";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QApplication> application = std::make_unique<QApplication>(argc, argv);
+};
+
 // Ending the program is counted instead of leaving Qt's loop, which the tests never enter.
 struct QuitCountingBackend final : QtBackend {
     void quit(int) override { ++quitRequests; }
@@ -56,13 +66,9 @@ struct QuitCountingBackend final : QtBackend {
 class QtDriver final : public WindowDriver {
   public:
     QtDriver() {
-        // One application object serves every program the process starts; it is never
-        // destroyed, so nothing of Qt outlives it.
-        static int argc = 1;
-        static char name[] = "quantaro_tests";
-        static char* argv[] = {name, nullptr};
-        static const auto* const qtApplication = new QApplication(argc, argv);
-        (void)qtApplication;
+        if (QApplication::instance() == nullptr) {
+            ::testing::AddGlobalTestEnvironment(new QtApplication);
+        }
         QObject::connect(&messageBoxPoll_, &QTimer::timeout, [this] { answerMessageBox(); });
         messageBoxPoll_.start(10);
         QObject::connect(qApp, &QApplication::focusChanged, &messageBoxPoll_,
