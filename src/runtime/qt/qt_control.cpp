@@ -155,11 +155,13 @@ std::unique_ptr<QtControl> createPicture(const ControlLayout& layout, QWidget& p
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(programIcon());
     // A picture takes the focus in its turn, though it does nothing with keys.
     picture->setFocusPolicy(Qt::StrongFocus);
     return std::make_unique<QtControl>(layout, *picture, surfaceRoles);
 }
+
+// 32 pixels at 96 dots per inch.
+constexpr Twips pictureTwips = 480;
 
 std::unique_ptr<QtControl> createWidget(const ControlLayout& layout, QWidget& parent) {
     switch (layout.kind) {
@@ -236,9 +238,13 @@ std::unique_ptr<QtControl> createControl(const ControlLayout& layout, QWidget& p
     widget.setObjectName(qtText(layout.name));
     widget.setGeometry(scale.rect(layout.left, layout.top, layout.width, layout.height));
     if (layout.kind == ControlKind::Picture) {
-        // A picture sizes itself to its image and border, whatever the table's size says.
-        const int border = static_cast<QLabel&>(widget).frameWidth();
-        widget.resize(programIcon().size() + QSize(2 * border, 2 * border));
+        // A picture shows the 32-pixel icon of a 96 dpi screen, grown with the screen as the
+        // layout is, and sizes itself to it and its border, whatever the table's size says.
+        auto& picture = static_cast<QLabel&>(widget);
+        const int size = scale.pixels(pictureTwips);
+        picture.setPixmap(programPicture(size, picture.devicePixelRatioF()));
+        const int border = picture.frameWidth();
+        widget.resize(QSize(size, size) + QSize(2 * border, 2 * border));
     }
     if (layout.kind == ControlKind::Label) {
         widenToLongestWord(static_cast<QLabel&>(widget));

@@ -30,7 +30,7 @@ QtDialog::QtDialog(const FormLayout& layout, WindowEvents& events, const TwipSca
     : QDialog(nullptr, flagsFor(layout)), events_(&events) {
     setObjectName(qtText(layout.name));
     setWindowTitle(qtText(layout.caption));
-    setWindowIcon(QIcon(programIcon()));
+    setWindowIcon(programIcon());
     setFixedSize(scale.pixels(layout.clientWidth), scale.pixels(layout.clientHeight));
     if (!layout.showInTaskbar) {
         keepOffTaskbar(*this);

@@ -159,6 +159,7 @@ TEST_F(Windows, BordersAreFixedAndOnlyTheConverterWindowHasATaskbarButton) {
         // An owned window stays above its owner: never the converter window.
         EXPECT_NE(owner, window<frmMain>().handle());
         EXPECT_NE(SendMessageW(c.window, WM_GETICON, ICON_BIG, 0), 0);
+        EXPECT_NE(SendMessageW(c.window, WM_GETICON, ICON_SMALL, 0), 0);
     }
 }
 
