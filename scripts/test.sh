@@ -15,3 +15,5 @@ for preset in debug asan windows; do
     echo "== $preset: test"
     ctest --preset "$preset"
 done
+
+bash scripts/check-packages.sh

@@ -65,7 +65,7 @@ TEST_F(VersionRecord, HoldsOneUsEnglishUnicodeStringTableWithTheProgramsNames) {
         const wchar_t* name;
         const wchar_t* text;
     } strings[] = {{L"CompanyName", L"Quantaro developers"},
-                   {L"LegalCopyright", L"Copyright (C) 2026 Quantaro developers"},
+                   {L"LegalCopyright", L"Copyright (C) 2026 Quantaro developers. MIT License."},
                    {L"ProductName", L"Quantaro"},
                    {L"InternalName", L"Quantaro"},
                    {L"OriginalFilename", L"Quantaro.exe"},
