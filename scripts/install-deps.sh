@@ -2,21 +2,28 @@
 # Installs the Debian packages a build needs, and only those that are missing.
 #   install-deps.sh run      what building and starting the Linux program needs
 #   install-deps.sh windows  what cross-building the Windows program needs
-#   install-deps.sh test     all of that plus the tests, the sanitizers and Wine to run them
+#   install-deps.sh test     all of that plus the tests, the sanitizers, Wine to run them and
+#                            the tools that build and check the packages
+#   install-deps.sh screenshots  what remaking the README's screenshots needs
 set -euo pipefail
 
-linux=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev)
+# The icon is rendered from its SVG source and packed for Windows at every build.
+icons=(librsvg2-bin icoutils)
+linux=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev "${icons[@]}")
 # The Windows build configures its tests too, so it needs GoogleTest's sources.
-windows=(cmake make python3 g++-mingw-w64-x86-64 mingw-w64-tools googletest)
+windows=(cmake make g++-mingw-w64-x86-64 mingw-w64-tools googletest "${icons[@]}")
+# Checking the Debian package and the desktop files, and making the Windows installer.
+packaging=(dpkg-dev file fakeroot lintian desktop-file-utils appstream man-db nsis unzip)
 case "${1:-run}" in
 run) packages=("${linux[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 test)
-    packages=("${linux[@]}" "${windows[@]}" libgtest-dev libgmock-dev xvfb xauth clang-format
-              wine wine64 clang locales openbox xdotool x11-utils)
+    packages=("${linux[@]}" "${windows[@]}" "${packaging[@]}" libgtest-dev libgmock-dev xvfb xauth
+              clang-format wine wine64 clang locales openbox xdotool x11-utils)
     ;;
+screenshots) packages=("${linux[@]}" xvfb xauth openbox xdotool imagemagick) ;;
 *)
-    echo "usage: $0 run | windows | test" >&2
+    echo "usage: $0 run | windows | test | screenshots" >&2
     exit 2
     ;;
 esac

@@ -22,3 +22,5 @@ fuzz/run.sh 60
 
 echo "== soak: random keys and clicks on the real program for a minute"
 scripts/soak.sh 60
+
+bash scripts/check-packages.sh

@@ -1,6 +1,7 @@
 // The operating-system services on Linux and other POSIX systems: the user's decimal separator,
-// a registry with no keys, the regular-file test and the start of a program. A program is
-// started from exactly its path: no shell, no PATH search, no arguments, and no waiting for it.
+// a registry that names the installed system-information program, the regular-file test and
+// the start of a program. A program is started from exactly its path: no shell, no PATH
+// search, no arguments, and no waiting for it.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -8,12 +9,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "runtime/absolute_path.h"
-#include "runtime/posix/no_registry.h"
+#include "runtime/posix/system_tool_registry.h"
 #include "runtime/run_time_error.h"
 #include "runtime/system_services.h"
 #include "runtime/user_locale.h"
@@ -217,7 +219,9 @@ void startProgramAt(const std::string& path) {
 SystemServices platformServices() {
     SystemServices services;
     services.decimalSeparator = userDecimalSeparator();
-    services.registry = std::make_shared<NoRegistry>();
+    services.registry = std::make_shared<SystemToolRegistry>(
+        SystemToolRegistry::wellKnownPrograms(),
+        SystemToolRegistry::searchFolders(std::getenv("PATH")));
     services.isAbsolutePath = [](const std::string& path) { return isAbsolutePosixPath(path); };
     services.isFile = isRegularFile;
     services.startProgram = startProgramAt;

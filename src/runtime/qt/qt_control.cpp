@@ -127,7 +127,6 @@ std::unique_ptr<QtControl> createPicture(const ControlLayout&, QWidget& parent) 
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(programIcon());
     return std::make_unique<QtControl>(*picture, surfaceRoles);
 }
 
@@ -218,6 +217,12 @@ std::unique_ptr<QtControl> createControl(const ControlPlan& plan, QWidget& paren
     const PixelRect& place = plan.inContainer;
     widget.setGeometry(place.left, place.top, place.width, place.height);
     widget.setFocusPolicy(plan.abilities.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    if (row.kind == ControlKind::Picture) {
+        // The icon fills the picture inside its border, drawn at the screen's pixel ratio.
+        auto& picture = static_cast<QLabel&>(widget);
+        const int size = place.width - 2 * picture.frameWidth();
+        picture.setPixmap(programPicture(size, picture.devicePixelRatioF()));
+    }
     if (row.kind == ControlKind::Label) {
         // The one kind whose text colour the table may set; the others keep the palette's.
         control->setForeColor(plan.foreColour);

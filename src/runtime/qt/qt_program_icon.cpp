@@ -1,13 +1,39 @@
-// The one XPM picture of the program icon, read by Qt's own XPM reader; this is the only file
-// that includes it, so the picture is compiled once.
+// The program icon from the Qt resource the build compiles in: one PNG per size, rendered from
+// the SVG source, so no size is scaled from another at run time.
 #include "runtime/qt/qt_program_icon.h"
 
-#include "resources/quantaro_icon.xpm"
+#include <array>
+
+// The resource lives in a library of its own, which nothing else refers to; naming it here
+// keeps the linker from leaving it out. The macro must stand outside any namespace.
+static void initialiseIconResource() {
+    Q_INIT_RESOURCE(program_icons);
+}
 
 namespace quantaro {
 
-QPixmap programIcon() {
-    return QPixmap(quantaro_icon_xpm);
+namespace {
+
+constexpr std::array sizes = {16, 24, 32, 48, 64, 128, 256};
+
+// The files are read when a size is first drawn, not here.
+QIcon loadIconSet() {
+    initialiseIconResource();
+    QIcon icon;
+    for (const int size : sizes) {
+        icon.addFile(QStringLiteral(":/icons/quantaro_%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace
+
+QIcon programIcon() {
+    return loadIconSet();
+}
+
+QPixmap programPicture(int size, qreal devicePixelRatio) {
+    return programIcon().pixmap(QSize(size, size), devicePixelRatio);
 }
 
 }  // namespace quantaro

@@ -17,7 +17,10 @@ namespace {
 // Runs before the runtime exists, so that its first window already finds name and icon.
 QtBackend& prepareApplication(QtBackend& backend) {
     QApplication::setApplicationName(qtText(app::Title));
-    QApplication::setWindowIcon(QIcon(programIcon()));
+    QApplication::setWindowIcon(programIcon());
+    // The installed desktop entry's name: desktops match the program's windows to the entry
+    // (Wayland's application ID, the X11 hints Qt sets from it) and show its name and icon.
+    QApplication::setDesktopFileName(QStringLiteral(QUANTARO_APP_ID));
     // The program ends with its last loaded form or at End, which the runtime decides; a
     // hidden window is not an ended one.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,4 +1,4 @@
-// The screen's resolution, the message font and the program icon, asked of the system once.
+// The screen's resolution, the message font and the program icons, asked of the system once.
 #include "runtime/win32/win32_display.h"
 
 namespace quantaro::win32 {
@@ -28,8 +28,10 @@ FontHandle messageFont() {
     return font;
 }
 
-IconHandle programIcon() {
-    const int size = GetSystemMetrics(SM_CXICON);
+// The icon resource holds several sizes; the system picks the one the metric asks for, or scales
+// the nearest where the screen's resolution asks for one between.
+IconHandle programIcon(int sizeMetric) {
+    const int size = GetSystemMetrics(sizeMetric);
     const HANDLE icon =
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUANTARO_PROGRAM_ICON), IMAGE_ICON,
                    size, size, LR_DEFAULTCOLOR);
@@ -41,7 +43,11 @@ IconHandle programIcon() {
 
 }  // namespace
 
-Win32Display::Win32Display() : dpi_(screenDpi()), font_(messageFont()), icon_(programIcon()) {}
+Win32Display::Win32Display()
+    : dpi_(screenDpi()),
+      font_(messageFont()),
+      icon_(programIcon(SM_CXICON)),
+      smallIcon_(programIcon(SM_CXSMICON)) {}
 
 COLORREF Win32Display::colourRef(Colour colour) {
     if (isSystemColour(colour)) {

@@ -1,5 +1,5 @@
 // What every window of the program draws with, made once per back end: the screen's dots per
-// inch, the system's message font, the program icon and the brushes for the colours the program
+// inch, the system's message font, the program icons and the brushes for the colours the program
 // sets. It owns these GDI objects and deletes them; it creates no window.
 #pragma once
 
@@ -22,7 +22,10 @@ class Win32Display {
     int dpi() const { return dpi_; }
 
     HFONT font() const { return font_.get(); }
+    // The program icon at the system's icon size (title bar switcher, About picture) and at its
+    // small icon size (title bar, taskbar).
     HICON icon() const { return icon_.get(); }
+    HICON smallIcon() const { return smallIcon_.get(); }
 
     // 0x80000000 plus an index is the system colour of that index; anything else is 0x00BBGGRR.
     static COLORREF colourRef(Colour colour);
@@ -33,6 +36,7 @@ class Win32Display {
     int dpi_;
     FontHandle font_;
     IconHandle icon_;
+    IconHandle smallIcon_;
     std::map<Colour, BrushHandle> solidBrushes_;
 };
 

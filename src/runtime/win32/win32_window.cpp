@@ -50,9 +50,10 @@ Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEv
         throwLastError("CreateWindowExW of a form");
     }
     SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    // The title bar and taskbar take the small icon the system makes from this one; a 16 x 16
-    // copy made here would lose the fine digits and, under Wine, the transparency as well.
+    // Both sizes drawn for their pixel size: a small icon the system shrank from the big one
+    // would lose the fine digits.
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(display.icon()));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(display.smallIcon()));
     createControls();
     backend_.windowOpened(*this);
 }

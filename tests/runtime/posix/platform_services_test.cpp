@@ -1,6 +1,6 @@
 // Tests of the real operating-system services on Linux: which paths count as files, which
 // programs start and how (exact path, no arguments, our environment, no stray descriptors, no
-// waiting, no zombie left behind), which do not, and the registry that has no keys.
+// waiting, no zombie left behind) and which do not.
 #include <errno.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -217,24 +217,6 @@ TEST_F(StartProgram, RefusesWhatCannotRunWithAnErrorAndLeavesNoChildBehind) {
                  RunTimeError);
     EXPECT_FALSE(hasChildren());
     EXPECT_FALSE(fs::exists(root_ / "ran"));
-}
-
-TEST(PlatformRegistry, HasNeitherOfTheKeysTheLauncherReads) {
-    const char* const keys[] = {"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                                "SOFTWARE\\Microsoft\\Shared Tools Location"};
-    const SystemServices services = platformServices();
-    for (const char* path : keys) {
-        SCOPED_TRACE(path);
-        RegistryKey key = 0x1234;  // left from before, so it must be overwritten
-        EXPECT_EQ(services.registry->openKey(registry::localMachine, path, registry::keyRead, key),
-                  registry::fileNotFound);
-        EXPECT_EQ(key, 0u);
-        std::vector<std::byte> data(1024);
-        std::uint32_t type = 0;
-        std::uint32_t size = static_cast<std::uint32_t>(data.size());
-        EXPECT_EQ(services.registry->queryValue(key, "PATH", type, data, size),
-                  registry::fileNotFound);
-    }
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 // The executable's own resources, read from quantaro.exe itself: the version record, which
-// must carry the application facts' numbers, and the icon, which must be the XPM picture.
+// must carry the application facts' numbers, and the icon set made from the SVG.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
-#include "resources/quantaro_icon.xpm"
 #include "runtime/app_facts.h"
 #include "runtime/win32/win32_resource_ids.h"
 #include "runtime/win32/win32_text.h"
@@ -64,7 +65,7 @@ TEST_F(VersionRecord, HoldsOneUsEnglishUnicodeStringTableWithTheProgramsNames) {
         const wchar_t* name;
         const wchar_t* text;
     } strings[] = {{L"CompanyName", L"Quantaro developers"},
-                   {L"LegalCopyright", L"Copyright (C) 2026 Quantaro developers"},
+                   {L"LegalCopyright", L"Copyright (C) 2026 Quantaro developers. MIT License."},
                    {L"ProductName", L"Quantaro"},
                    {L"InternalName", L"Quantaro"},
                    {L"OriginalFilename", L"Quantaro.exe"},
@@ -77,40 +78,73 @@ TEST_F(VersionRecord, HoldsOneUsEnglishUnicodeStringTableWithTheProgramsNames) {
     }
 }
 
-// The icon resource as the build wrote it: a 32 x 32 image with 32 bits per pixel, bottom row
-// first, then the AND mask.
-TEST(ProgramIcon, IsTheXpmPictureWithItsTransparency) {
-    const HMODULE program = LoadLibraryExW(
-        programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(program, nullptr);
-    const HRSRC group =
-        FindResourceW(program, MAKEINTRESOURCEW(QUANTARO_PROGRAM_ICON), RT_GROUP_ICON);
-    ASSERT_NE(group, nullptr);
-    const int iconId = LookupIconIdFromDirectoryEx(
-        static_cast<BYTE*>(LockResource(LoadResource(program, group))), TRUE, 32, 32, 0);
-    const HRSRC icon = FindResourceW(program, MAKEINTRESOURCEW(iconId), RT_ICON);
-    ASSERT_NE(icon, nullptr);
-    const auto* header =
-        static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(program, icon)));
-    ASSERT_EQ(header->biWidth, 32);
-    ASSERT_EQ(header->biHeight, 64) << "colour image and mask";
-    ASSERT_EQ(header->biBitCount, 32);
-    const auto* pixels = reinterpret_cast<const BYTE*>(header + 1);
-    const char* const* rows = quantaro_icon_xpm + 3;  // after the size line and two colours
-    ASSERT_EQ(std::string(quantaro_icon_xpm[1]), ". c None");
-    ASSERT_EQ(std::string(quantaro_icon_xpm[2]), "# c #000000");
-    int differences = 0;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const BYTE* bgra = pixels + ((31 - y) * 32 + x) * 4;
-            const bool black = rows[y][x] == '#';
-            const bool drawnBlack = bgra[3] == 255 && bgra[0] == 0 && bgra[1] == 0 && bgra[2] == 0;
-            const bool drawnClear = bgra[3] == 0;
-            differences += (black ? drawnBlack : drawnClear) ? 0 : 1;
+// The icon resource as the build packed it from the SVG: one image per size, each drawn for its
+// pixel size. The bitmaps are 32 bits per pixel, colour image then AND mask; 256 is a PNG.
+class ProgramIcon : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        program_ = LoadLibraryExW(programPath().c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(program_, nullptr);
+        group_ = FindResourceW(program_, MAKEINTRESOURCEW(QUANTARO_PROGRAM_ICON), RT_GROUP_ICON);
+        ASSERT_NE(group_, nullptr);
+    }
+    void TearDown() override {
+        if (program_ != nullptr) {
+            FreeLibrary(program_);
         }
     }
-    EXPECT_EQ(differences, 0);
-    FreeLibrary(program);
+    // The image the system picks for this size, exactly as stored.
+    const BYTE* image(int size) {
+        const int id = LookupIconIdFromDirectoryEx(
+            static_cast<BYTE*>(LockResource(LoadResource(program_, group_))), TRUE, size, size,
+            LR_DEFAULTCOLOR);
+        const HRSRC icon = FindResourceW(program_, MAKEINTRESOURCEW(id), RT_ICON);
+        return icon != nullptr
+                   ? static_cast<const BYTE*>(LockResource(LoadResource(program_, icon)))
+                   : nullptr;
+    }
+
+  private:
+    HMODULE program_ = nullptr;
+    HRSRC group_ = nullptr;
+};
+
+TEST_F(ProgramIcon, HoldsEverySizeAsSharpBlackDigitsOnTransparency) {
+    // The digits lie on a 16 x 16 grid: at 32 and 48 pixels each grid cell is 2 x 2 and 3 x 3
+    // pixels, so the black area grows with the square of the size. A blurred or shifted image
+    // would have grey or half-transparent pixels, or a different area.
+    int blackAt16 = 0;
+    for (const int size : {16, 24, 32, 48}) {
+        SCOPED_TRACE(size);
+        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(image(size));
+        ASSERT_NE(header, nullptr);
+        ASSERT_EQ(header->biWidth, size);
+        ASSERT_EQ(header->biHeight, 2 * size) << "colour image and mask";
+        ASSERT_EQ(header->biBitCount, 32);
+        const auto* pixels = reinterpret_cast<const BYTE*>(header + 1);
+        int black = 0;
+        int other = 0;
+        for (int i = 0; i < size * size; ++i) {
+            const BYTE* bgra = pixels + i * 4;
+            if (bgra[3] == 255 && bgra[0] == 0 && bgra[1] == 0 && bgra[2] == 0) {
+                ++black;
+            } else if (bgra[3] != 0) {
+                ++other;
+            }
+        }
+        EXPECT_EQ(other, 0) << "pixels neither black nor transparent";
+        if (size == 16) {
+            blackAt16 = black;
+            EXPECT_GT(black, 0);
+        } else if (size % 16 == 0) {
+            EXPECT_EQ(black, blackAt16 * (size / 16) * (size / 16));
+        }
+    }
+    const BYTE pngSignature[] = {0x89, 'P', 'N', 'G'};
+    const BYTE* large = image(256);
+    ASSERT_NE(large, nullptr);
+    EXPECT_TRUE(std::equal(std::begin(pngSignature), std::end(pngSignature), large));
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ TEST(Win32Windows, HaveFixedBordersTheMessageFontAndOnlyTheConverterWindowATaskb
         // An owned window stays above its owner: never the converter window.
         EXPECT_NE(owner, main);
         EXPECT_NE(SendMessageW(c.window, WM_GETICON, ICON_BIG, 0), 0);
+        EXPECT_NE(SendMessageW(c.window, WM_GETICON, ICON_SMALL, 0), 0);
     }
     // Every control writes in the system's message font.
     NONCLIENTMETRICSW metrics{};

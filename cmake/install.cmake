@@ -1,0 +1,22 @@
+# What `cmake --install` puts where. On Linux: the program in bin/, README and LICENSE in
+# share/doc/quantaro/ (the desktop entry, metainfo, icons and man page are installed by
+# src/resources). On Windows: quantaro.exe with README.txt and LICENSE.txt beside it, the three
+# files of the download.
+include(GNUInstallDirs)
+
+if(WIN32)
+    install(TARGETS quantaro RUNTIME DESTINATION .)
+    # Text files with Windows line ends, so that every editor shows them as written.
+    configure_file(${PROJECT_SOURCE_DIR}/README.md README.txt @ONLY NEWLINE_STYLE CRLF)
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt
+            DESTINATION .)
+    return()
+endif()
+
+# Lower case, as the package and the program are named; GNUInstallDirs would take the
+# project's name, "Quantaro".
+set(QUANTARO_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/quantaro)
+install(TARGETS quantaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${QUANTARO_DOC_DIR})
