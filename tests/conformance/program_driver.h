@@ -168,10 +168,6 @@ inline const std::vector<std::string> readOutBoxes = {
     "txtBits", "txtBytes", "txtKillobytes", "txtMegabytes", "txtGigabytes", "txtTerrabytes"};
 
 template <class Driver>
-void PrintTo(const DriverMaker<Driver>& maker, std::ostream* out) {
-    *out << maker.name;
-}
-template <class Driver>
 std::string driverName(const ::testing::TestParamInfo<DriverMaker<Driver>>& info) {
     return info.param.name;
 }

@@ -59,8 +59,8 @@ class Win32Driver final : public WindowDriver {
 
     Application& application() override { return application_; }
     void click(std::string_view form, std::string_view control) override {
+        activate(form);
         const HWND target = handleOf(*this, form, control);
-        SetForegroundWindow(handleOf(*this, form));
         RECT client;
         GetClientRect(target, &client);
         const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
@@ -138,13 +138,17 @@ class Win32Driver final : public WindowDriver {
         pump();
     }
     void focus(std::string_view form, std::string_view control) override {
-        SetForegroundWindow(handleOf(*this, form));
+        activate(form);
         SetFocus(handleOf(*this, form, control));
         pump();
     }
+    // Wine hears from the X server a moment later that the window came forward; the user's
+    // next act comes after that.
     void activate(std::string_view form) override {
         SetForegroundWindow(handleOf(*this, form));
-        pump();
+        do {
+            pump();
+        } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) != WAIT_TIMEOUT);
     }
     void moveTo(std::string_view form, int left, int top) override {
         SetWindowPos(handleOf(*this, form), nullptr, left, top, 0, 0,
