@@ -225,15 +225,7 @@ class Win32Driver final : public WindowDriver {
     Rgb rgb(Colour colour) override { return rgbOf(win32::Win32Display::colourRef(colour)); }
 
   private:
-    // Wine hands the X server's answers (focus, stacking) back as messages a little later, so an
-    // action is done only once the queue has stayed empty for a moment.
-    void pump() {
-        constexpr DWORD quietMilliseconds = 25;
-        do {
-            backend_.processPendingMessages();
-        } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, quietMilliseconds, QS_ALLINPUT) ==
-                 WAIT_OBJECT_0);
-    }
+    void pump() { backend_.processPendingMessages(); }
     void post(UINT message, WPARAM wParam, LPARAM lParam) {
         PostMessageW(GetFocus(), message, wParam, lParam);
     }
