@@ -1,6 +1,5 @@
 // The converter window's behaviour on the headless back end: the unit list, the six
 // conversion routines with their write order, the warnings and the run-time errors.
-#include "app/frm_main.h"
 
 #include <gtest/gtest.h>
 
@@ -217,23 +216,6 @@ INSTANTIATE_TEST_SUITE_P(
                               "Megabytes (MB)",
                               {"MsgBox(Quantaro,Exclamation):Insert a value", "txtUnit.SetFocus"}}),
     [](const auto& info) { return info.param.name; });
-
-// The unit list offers its six entries and nothing else, to the user and to the program alike,
-// as on every real back end: a text that differs from an entry in case or by a blank is none.
-TEST(UnitList, TakesNoTextButItsOwnEntries) {
-    for (const std::string text : {"bits", "Bits ", "Kilobytes (KB)", "Terabytes (TB)"}) {
-        HeadlessProgram program;
-        EXPECT_THROW(program.control("cboUnit").choose(text), RunTimeError) << text;
-        Control& list = program.application().form<frmMain>().control("cboUnit");
-        try {
-            list.setText(text);
-            ADD_FAILURE() << "the list took " << text;
-        } catch (const RunTimeError& error) {
-            EXPECT_EQ(error.number(), 5) << text;
-        }
-        EXPECT_EQ(list.text(), "");
-    }
-}
 
 struct Failure {
     const char* name;

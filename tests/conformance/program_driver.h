@@ -61,9 +61,12 @@ class ProgramDriver {
     virtual std::vector<std::string> windows() = 0;
     virtual bool isVisible(std::string_view form) = 0;
     virtual int endRequests() = 0;  // how often the program asked to leave its event loop
+    virtual int exitStatus() = 0;   // the status it asked to end with
 
     std::shared_ptr<MemoryRegistry> registry = std::make_shared<MemoryRegistry>();
     std::vector<std::string> started;  // programs the program asked to start
+    // Makes starting a program fail as no run-time error does, the way a fault would.
+    bool startingBreaks = false;
     std::vector<ShownBox> boxes;
 
   protected:
@@ -71,7 +74,13 @@ class ProgramDriver {
         return {.registry = registry,
                 .isAbsolutePath = isAbsoluteWindowsPath,
                 .isFile = [](const std::string&) { return true; },
-                .startProgram = [this](const std::string& path) { started.push_back(path); }};
+                .startProgram =
+                    [this](const std::string& path) {
+                        if (startingBreaks) {
+                            throw std::runtime_error("the program starter broke");
+                        }
+                        started.push_back(path);
+                    }};
     }
 };
 

@@ -1,6 +1,7 @@
 // What the program does on every back end, the headless double included: the texts its windows
 // show, its message boxes, and how its windows come and go.
 #include "conformance/program_driver.h"
+#include "runtime/run_time_error.h"
 
 namespace quantaro::testing {
 namespace {
@@ -129,6 +130,47 @@ TEST_P(EveryBackEnd, TheProgramEndsWithExitOrWithItsLastWindowClosedInEitherOrde
     restart();
     program->closeFromTitleBar("frmMain");
     EXPECT_EQ(program->endRequests(), 1) << "the converter window alone";
+}
+
+// What a kind cannot do is refused before any back end is asked, the headless double's too.
+TEST_P(EveryBackEnd, ControlsRefuseWhatTheirKindCannotDo) {
+    const auto refuses = [this](const char* control, int error, auto use) {
+        try {
+            use(program->form("frmMain").control(control));
+            ADD_FAILURE() << control << " took it";
+        } catch (const RunTimeError& raised) {
+            EXPECT_EQ(raised.number(), error) << control;
+        }
+    };
+    const int notSupported = RunTimeError::notSupported().number();
+    refuses("Label1", notSupported, [](Control& c) { c.setText("1"); });
+    refuses("cmdExit", notSupported, [](Control& c) { (void)c.text(); });
+    refuses("txtBits", notSupported, [](Control& c) { c.setCaption("x"); });
+    refuses("txtUnit", notSupported, [](Control& c) { c.addItem("x"); });
+    refuses("Frame2", notSupported, [](Control& c) { c.setFocus(); });
+    // The unit list takes one of its entries, or nothing.
+    program->fill("cboUnit", "Gigabytes (GB)");
+    refuses("cboUnit", RunTimeError::invalidArgument().number(),
+            [](Control& c) { c.setText("Kilobytes"); });
+    EXPECT_EQ(program->text("cboUnit"), "Gigabytes (GB)");
+    program->fill("cboUnit", "");
+    EXPECT_EQ(program->text("cboUnit"), "");
+}
+
+// A fault that is no run-time error, here one of the program starter's, is told and ends the
+// program with a failure status on every back end: nothing unwinds through a toolkit.
+TEST_P(EveryBackEnd, AnErrorThatIsNoRunTimeErrorIsToldAndEndsTheProgramWithAFailure) {
+    program->registry->setText(registry::localMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                               "PATH", "C:\\Tools\\MSINFO32.EXE");
+    program->startingBreaks = true;
+    program->click("frmMain", "cmdAbout");
+    program->click("frmAbout", "cmdSysInfo");
+    ASSERT_EQ(program->boxes.size(), 1u);
+    EXPECT_EQ(program->boxes[0].icon, MessageIcon::Critical);
+    EXPECT_NE(program->boxes[0].text.find("the program starter broke"), std::string::npos);
+    EXPECT_EQ(program->endRequests(), 1);
+    EXPECT_NE(program->exitStatus(), 0);
+    EXPECT_TRUE(program->windows().empty() || !program->isVisible("frmMain"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Program, EveryBackEnd, ::testing::ValuesIn(programDrivers()),

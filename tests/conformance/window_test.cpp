@@ -159,32 +159,6 @@ TEST_P(Windows, UnitListKeysOnlyMoveTheChoiceAmongItsEntries) {
     }
 }
 
-// The headless double takes any text into the list and reads a button's text, so this runs on
-// the real back ends.
-TEST_P(Windows, ControlsRefuseWhatTheirKindCannotDo) {
-    const auto refuses = [this](const char* control, int error, auto use) {
-        try {
-            use(program->form("frmMain").control(control));
-            ADD_FAILURE() << control << " took it";
-        } catch (const RunTimeError& raised) {
-            EXPECT_EQ(raised.number(), error) << control;
-        }
-    };
-    const int notSupported = RunTimeError::notSupported().number();
-    refuses("Label1", notSupported, [](Control& c) { c.setText("1"); });
-    refuses("cmdExit", notSupported, [](Control& c) { (void)c.text(); });
-    refuses("txtBits", notSupported, [](Control& c) { c.setCaption("x"); });
-    refuses("txtUnit", notSupported, [](Control& c) { c.addItem("x"); });
-    refuses("Frame2", notSupported, [](Control& c) { c.setFocus(); });
-    // The unit list takes one of its entries, or nothing.
-    program->fill("cboUnit", "Gigabytes (GB)");
-    refuses("cboUnit", RunTimeError::invalidArgument().number(),
-            [](Control& c) { c.setText("Kilobytes"); });
-    EXPECT_EQ(program->text("cboUnit"), "Gigabytes (GB)");
-    program->fill("cboUnit", "");
-    EXPECT_EQ(program->text("cboUnit"), "");
-}
-
 // The layout tables in pixels at 96 dots per inch, worked out by hand, in the window's client
 // area: a frame's children are placed through their frame. A label may widen to its longest
 // word, but not past its limit. The picture takes the size of the 32 pixel icon in its border.

@@ -46,37 +46,6 @@ TEST(LayoutPlan, GrowsWithTheScreensResolution) {
     EXPECT_EQ(about.lines()[1].area, (PixelRect{11, 246, 554, 3}));
 }
 
-TEST(LayoutPlan, WidensALabelToItsLongestWordButNeverNarrowsOne) {
-    const LayoutPlan plan(frmMain::layout, at96);
-    // "Killobytes:" is 11 characters, 88 pixels here; its table width is 57.
-    EXPECT_EQ(plan.control(plan.indexOf("Label3")).inWindow.width, 88);
-    const LayoutPlan narrowFont(frmMain::layout, {96, [](std::string_view) { return 1; }});
-    EXPECT_EQ(narrowFont.control(narrowFont.indexOf("Label3")).inWindow.width, 57);
-}
-
-TEST(LayoutPlan, ChainsTheFocusByTabIndexPastFramesAndLabels) {
-    const LayoutPlan plan(frmMain::layout, at96);
-    std::vector<std::string_view> chain;
-    for (const std::size_t index : plan.tabChain()) {
-        chain.push_back(plan.control(index).row->name);
-    }
-    EXPECT_EQ(chain,
-              (std::vector<std::string_view>{"cmdConvert", "cmdAbout", "cmdExit", "txtUnit",
-                                             "cboUnit", "txtBits", "txtBytes", "txtKillobytes",
-                                             "txtMegabytes", "txtGigabytes", "txtTerrabytes"}));
-    EXPECT_EQ(plan.firstFocus(), plan.indexOf("cmdConvert"));
-    EXPECT_EQ(plan.defaultButton(), plan.indexOf("cmdConvert"));
-    EXPECT_EQ(plan.cancelButton(), std::nullopt);
-    const LayoutPlan about(frmAbout::layout, at96);
-    EXPECT_EQ(about.defaultButton(), about.indexOf("cmdOK"));
-    EXPECT_EQ(about.cancelButton(), about.indexOf("cmdOK"));
-}
-
-TEST(LayoutPlan, CentresAWindowsFrameInTheWorkArea) {
-    EXPECT_EQ(centredIn({0, 30, 1024, 738}, {436, 420}), (PixelRect{294, 189, 436, 420}));
-    EXPECT_EQ(centredIn({1920, 0, 1280, 1024}, {100, 100}), (PixelRect{2510, 462, 100, 100}));
-}
-
 struct BrokenTable {
     const char* name;
     std::vector<ControlLayout> controls;

@@ -158,6 +158,7 @@ void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon,
 
 void Win32Backend::quit(int exitStatus) {
     quitRequested_ = true;
+    exitStatus_ = exitStatus;
     PostQuitMessage(exitStatus);
 }
 

@@ -40,6 +40,7 @@ class Win32Backend final : public Backend {
     // Handles every message waiting now, as run would, then returns.
     void processPendingMessages();
     bool quitRequested() const { return quitRequested_; }
+    int exitStatus() const { return exitStatus_; }
     void replaceMessageBox(MessageBoxFunction show) { showMessageBox_ = std::move(show); }
 
     // For the windows of this back end.
@@ -61,6 +62,7 @@ class Win32Backend final : public Backend {
     MessageBoxFunction showMessageBox_;
     std::exception_ptr carried_;
     bool quitRequested_ = false;
+    int exitStatus_ = 0;
 };
 
 }  // namespace quantaro::win32

@@ -49,6 +49,7 @@ class HeadlessDriver final : public ProgramDriver {
         return backend_.window(form) != nullptr && backend_.window(form)->isVisible();
     }
     int endRequests() override { return backend_.quitCount; }
+    int exitStatus() override { return backend_.exitStatus; }
 
   private:
     HeadlessWindow& window(std::string_view form) {

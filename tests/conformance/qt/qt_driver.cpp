@@ -59,8 +59,12 @@ struct QtApplication final : ::testing::Environment {
 
 // Ending the program is counted instead of leaving Qt's loop, which the tests never enter.
 struct QuitCountingBackend final : QtBackend {
-    void quit(int) override { ++quitRequests; }
+    void quit(int status) override {
+        ++quitRequests;
+        exitStatus = status;
+    }
     int quitRequests = 0;
+    int exitStatus = 0;
 };
 
 class QtDriver final : public WindowDriver {
@@ -134,6 +138,7 @@ class QtDriver final : public WindowDriver {
     }
     bool isVisible(std::string_view form) override { return shownWindow(form) != nullptr; }
     int endRequests() override { return backend_.quitRequests; }
+    int exitStatus() override { return backend_.exitStatus; }
 
     void press(Key key) override {
         const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;

@@ -109,6 +109,7 @@ class Win32Driver final : public WindowDriver {
     }
     // The back end notes whether the program asked to end, not how often.
     int endRequests() override { return backend_.quitRequested() ? 1 : 0; }
+    int exitStatus() override { return backend_.exitStatus(); }
 
     // A key as the keyboard sends it, down and up; the back end's loop translates it into the
     // character it makes. The letters here go with Ctrl, held in the thread's keyboard state.
