@@ -72,6 +72,28 @@ TEST(LayoutPlan, ChainsTheFocusByTabIndexPastFramesAndLabels) {
     EXPECT_EQ(about.cancelButton(), about.indexOf("cmdOK"));
 }
 
+// Every control that takes the focus has a name, the same on every back end.
+TEST(LayoutPlan, NamesAControlByItsTableRowElseItsLabelElseItsCaption) {
+    const struct {
+        const FormLayout& form;
+        const char* control;
+        const char* name;
+    } cases[] = {{frmMain::layout, "cboUnit", "Unit"},
+                 {frmMain::layout, "txtUnit", "Value"},
+                 {frmMain::layout, "txtBits", "Bits"},
+                 {frmMain::layout, "txtKillobytes", "Killobytes"},
+                 {frmMain::layout, "cmdConvert", "Convert"},
+                 {frmMain::layout, "Label1", ""},
+                 {frmAbout::layout, "picIcon", "Quantaro icon"},
+                 {frmAbout::layout, "cmdSysInfo", "System Info..."}};
+    for (const auto& c : cases) {
+        const LayoutPlan plan(c.form, at96);
+        EXPECT_EQ(plan.control(plan.indexOf(c.control)).accessibleName, c.name) << c.control;
+    }
+    const LayoutPlan plan(frmMain::layout, at96);
+    EXPECT_EQ(plan.control(plan.indexOf("Label6")).labelFor, plan.indexOf("txtTerrabytes"));
+}
+
 TEST(LayoutPlan, CentresAWindowsFrameInTheWorkArea) {
     EXPECT_EQ(centredIn({0, 30, 1024, 738}, {436, 420}), (PixelRect{294, 189, 436, 420}));
     EXPECT_EQ(centredIn({1920, 0, 1280, 1024}, {100, 100}), (PixelRect{2510, 462, 100, 100}));
@@ -113,6 +135,15 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenTable{"TwoDefaultButtons",
                     {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0, ButtonRole::Default},
                      {"cmdStop", Button, "", "Stop", 0, 0, 9, 9, 1, ButtonRole::DefaultAndCancel}},
+                    {}},
+        BrokenTable{"ALabelNamingAControlWithoutFocus",
+                    {{"lblA", Label, "", "A:", 0, 0, 9, 9, 0, ButtonRole::Plain, {}, "lblB"},
+                     {"lblB", Label, "", "B", 0, 0, 9, 9, 1}},
+                    {}},
+        BrokenTable{"TwoLabelsNamingOneBox",
+                    {{"lblA", Label, "", "A:", 0, 0, 9, 9, 0, ButtonRole::Plain, {}, "txtIn"},
+                     {"lblB", Label, "", "B:", 0, 0, 9, 9, 1, ButtonRole::Plain, {}, "txtIn"},
+                     {"txtIn", TextBox, "", "", 0, 0, 9, 9, 2}},
                     {}},
         BrokenTable{"ALineAslant", {}, {{"Line1", 0, 0, 0, 90, 90, colours::grey, 1}}}),
     [](const auto& info) { return info.param.name; });
