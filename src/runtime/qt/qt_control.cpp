@@ -2,7 +2,6 @@
 // labels, text boxes are line edits, the drop-down list is a combo box that cannot be edited.
 #include "runtime/qt/qt_control.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -229,12 +228,12 @@ void QtControl::paint(const std::vector<QPalette::ColorRole>& roles, Colour colo
     widget_.setPalette(palette);
 }
 
+// Qt tells screen readers of every description it is given, a changed one or not; they hear
+// only of changes.
 void QtControl::setDescription(const std::string& description) {
     const QString text = QString::fromStdString(description);
     if (widget_.accessibleDescription() != text) {
         widget_.setAccessibleDescription(text);
-        QAccessibleEvent changed(&widget_, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
     }
 }
 
