@@ -5,6 +5,7 @@
 #   install-deps.sh test     all of that plus the tests, the sanitizers, Wine to run them and
 #                            the tools that build and check the packages
 #   install-deps.sh screenshots  what remaking the README's screenshots needs
+#   install-deps.sh accessibility  what printing the program's AT-SPI tree needs
 set -euo pipefail
 
 # The icon is rendered from its SVG source and packed for Windows at every build.
@@ -22,8 +23,11 @@ test)
               clang-format wine wine64 clang locales openbox xdotool x11-utils)
     ;;
 screenshots) packages=("${linux[@]}" xvfb xauth openbox xdotool imagemagick) ;;
+accessibility)
+    packages=("${linux[@]}" xvfb openbox xdotool dbus at-spi2-core python3-pyatspi)
+    ;;
 *)
-    echo "usage: $0 run | windows | test | screenshots" >&2
+    echo "usage: $0 run | windows | test | screenshots | accessibility" >&2
     exit 2
     ;;
 esac

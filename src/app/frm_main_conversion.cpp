@@ -17,6 +17,8 @@ constexpr double bitsPerByte = 8.0;
 // Bytes to Killobytes, Killobytes to Megabytes and so on up: each unit is 1024 of the one below.
 constexpr double binaryKilo = 1024.0;
 
+constexpr const char* enteredValue = "Entered value";
+
 }  // namespace
 
 void frmMain::SubBits() {
@@ -101,12 +103,14 @@ void frmMain::convert(Writes writes) {
     const Box entered = std::find_if(writes.begin(), writes.end(), [](const Write& write) {
                             return write.operation == Operation::Copy;
                         })->target;
-    // All colours go first, so the highlight stands even when a later write fails.
+    // All colours go first, so the highlight stands even when a later write fails. The colours
+    // tell the eye which box holds the entered value; the description tells a screen reader.
     for (int index = 0; index < readOutBoxes; ++index) {
         const Box readOut = static_cast<Box>(index);
         const bool isEntered = readOut == entered;
         box(readOut).setBackColor(isEntered ? colours::red : colours::buttonFace);
         box(readOut).setForeColor(isEntered ? colours::yellow : colours::buttonText);
+        box(readOut).setDescription(isEntered ? enteredValue : "");
     }
     for (auto write = writes.begin(); write != writes.end(); ++write) {
         try {

@@ -54,6 +54,10 @@ void Control::setForeColor(Colour colour) {
     widget_->setForeColor(colour);
 }
 
+void Control::setDescription(const std::string& description) {
+    widget_->setDescription(description);
+}
+
 void Control::setFocus() {
     require(plan_->abilities.takesFocus);
     widget_->setFocus();

@@ -23,6 +23,9 @@ class ControlWidget {
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setBackColor(Colour colour) = 0;
     virtual void setForeColor(Colour colour) = 0;
+    // What a screen reader says of the control beyond its name; empty: nothing. Screen readers
+    // are told of each change.
+    virtual void setDescription(const std::string& description) = 0;
     virtual void setFocus() = 0;
     virtual void addItem(const std::string& item) = 0;
     virtual std::vector<std::string> items() const = 0;
@@ -39,6 +42,7 @@ class Control {
     void setCaption(const std::string& caption);
     void setBackColor(Colour colour);
     void setForeColor(Colour colour);
+    void setDescription(const std::string& description);
     void setFocus();
     void addItem(const std::string& item);
 

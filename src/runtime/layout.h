@@ -24,7 +24,10 @@ struct ControlLayout {
     Twips left, top, width, height;
     int tabIndex;
     ButtonRole role = ButtonRole::Plain;
-    std::string_view accessibleName = {};    // for screen readers, where no label names it
+    // For screen readers: the name of a control that takes the focus where neither its caption
+    // nor a label names it.
+    std::string_view accessibleName = {};
+    std::string_view labelFor = {};          // labels only: the control this label names
     Colour foreColor = colours::buttonText;  // labels only
 };
 

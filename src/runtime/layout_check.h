@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "runtime/control_kind.h"
 #include "runtime/layout.h"
 
 namespace quantaro {
@@ -50,6 +51,19 @@ constexpr bool checkLayout(std::span<const ControlLayout> controls,
             if (container == nullptr || container->kind != ControlKind::Frame) {
                 throw std::logic_error(
                     "a control's container must be a frame earlier in its table");
+            }
+        }
+        if (!row->labelFor.empty()) {
+            const ControlLayout* named = findControl(controls, row->labelFor);
+            if (row->kind != ControlKind::Label || named == nullptr ||
+                !abilitiesOf(named->kind).takesFocus) {
+                throw std::logic_error(
+                    "only a label names a control, and one that takes the focus");
+            }
+            for (auto other = controls.begin(); other != row; ++other) {
+                if (other->labelFor == row->labelFor) {
+                    throw std::logic_error("two labels name the same control");
+                }
             }
         }
         defaultButtons += isDefaultButton(*row) ? 1 : 0;

@@ -30,6 +30,20 @@ int longestWord(std::string_view caption, const ScreenFacts& screen) {
     return widest;
 }
 
+// A caption as it reads aloud: without the access key's "&", nor a label's closing colon.
+std::string spokenCaption(std::string_view caption) {
+    std::string spoken;
+    for (const char c : caption) {
+        if (c != '&') {
+            spoken += c;
+        }
+    }
+    if (!spoken.empty() && spoken.back() == ':') {
+        spoken.pop_back();
+    }
+    return spoken;
+}
+
 }  // namespace
 
 LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
@@ -39,7 +53,8 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
     checkLayout(layout.controls, layout.lines);
     for (const ControlLayout& row : layout.controls) {
         ControlPlan plan{
-            &row, abilitiesOf(row.kind), {}, {}, {}, firstBackColour(row), firstForeColour(row)};
+            &row, abilitiesOf(row.kind), {}, {}, {}, firstBackColour(row), firstForeColour(row), {},
+            {}};
         Twips left = row.left;
         Twips top = row.top;
         if (!row.container.empty()) {
@@ -61,6 +76,22 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
             plan.inContainer.top -= controls_[*plan.frame].inWindow.top;
         }
         controls_.push_back(plan);
+    }
+
+    // The table's own accessible name comes first, then the label's caption, then the caption.
+    for (ControlPlan& plan : controls_) {
+        if (!plan.row->labelFor.empty()) {
+            plan.labelFor = indexOf(plan.row->labelFor);
+            controls_[*plan.labelFor].accessibleName = spokenCaption(plan.row->caption);
+        }
+    }
+    for (ControlPlan& plan : controls_) {
+        const ControlLayout& row = *plan.row;
+        if (!row.accessibleName.empty()) {
+            plan.accessibleName = std::string(row.accessibleName);
+        } else if (plan.abilities.takesFocus && plan.accessibleName.empty()) {
+            plan.accessibleName = spokenCaption(row.caption);
+        }
     }
 
     for (std::size_t index = 0; index < controls_.size(); ++index) {

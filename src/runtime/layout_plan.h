@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -46,6 +47,10 @@ struct ControlPlan {
     std::optional<std::size_t> frame;  // the frame that holds it; none: the window itself
     Colour backColour;                 // the colours it starts with
     Colour foreColour;
+    // What a screen reader calls a control that takes the focus: its own caption, the caption of
+    // the label that names it, or the accessible name of its table row; empty for the others.
+    std::string accessibleName;
+    std::optional<std::size_t> labelFor;  // a label: the control it names
 };
 
 // A line of the table as the pixels it covers: its width grows below a line that runs across

@@ -103,7 +103,7 @@ TEST_P(EveryRoutine, WritesItsSixBoxesInItsOwnOrder) {
     EXPECT_EQ(textWrites(program.convert("3", GetParam().unit)), GetParam().writes);
 }
 
-TEST_P(EveryRoutine, SetsAllTwelveColoursBeforeAnyTextAndHighlightsOnlyTheEnteredBox) {
+TEST_P(EveryRoutine, SetsAllColoursAndDescriptionsBeforeAnyTextAndMarksOnlyTheEnteredBox) {
     HeadlessProgram program;
     const Log log = program.convert("3", GetParam().unit);
     const std::string& entered = GetParam().entered;
@@ -112,8 +112,9 @@ TEST_P(EveryRoutine, SetsAllTwelveColoursBeforeAnyTextAndHighlightsOnlyTheEntere
         const bool highlighted = box == entered;
         colours.push_back(box + (highlighted ? ".BackColor=000000FF" : ".BackColor=8000000F"));
         colours.push_back(box + (highlighted ? ".ForeColor=0000FFFF" : ".ForeColor=80000012"));
+        colours.push_back(box + ".Description=" + (highlighted ? "Entered value" : ""));
     }
-    EXPECT_EQ(Log(log.begin(), log.begin() + 12), colours);
+    EXPECT_EQ(Log(log.begin(), log.begin() + 18), colours);
 }
 
 // A failure at any write stops the routine there: the colours and the earlier writes stand,

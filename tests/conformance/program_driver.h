@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -134,6 +135,17 @@ class WindowDriver : public ProgramDriver {
     virtual Rgb pixel(std::string_view form, int x, int y) = 0;  // client pixels
     virtual Paint paint(std::string_view control) = 0;
     virtual Rgb rgb(Colour colour) = 0;  // as this back end draws the program's colour
+
+    // What a screen reader learns through the platform's accessibility interfaces: a control's
+    // name, value and description, the control a label names ("" for none), and how often
+    // screen readers were told that a control's description changed (none: the platform under
+    // test cannot tell).
+    struct Accessible {
+        std::string name, value, description;
+    };
+    virtual Accessible accessible(std::string_view form, std::string_view control) = 0;
+    virtual std::string namedByLabel(std::string_view form, std::string_view label) = 0;
+    virtual std::optional<int> descriptionNotices(std::string_view control) = 0;
 };
 
 // The drivers of this build, named for the test names; each start is a fresh program. The

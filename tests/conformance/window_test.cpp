@@ -252,8 +252,8 @@ TEST_P(Windows, AboutShownAgainComesToTheFrontAndTakesTheKeys) {
 }
 
 // Before any conversion every box is painted as a plain text box. Beyond its text, the
-// highlighted box shows its background.
-TEST_P(Windows, OnlyTheEnteredUnitsBoxIsPaintedRedWithYellowText) {
+// highlighted box shows its background. A screen reader is told which box it is.
+TEST_P(Windows, OnlyTheEnteredUnitsBoxIsPaintedRedWithYellowTextAndDescribed) {
     const Paint fresh{program->rgb(colours::windowText), program->rgb(colours::windowBackground)};
     const Paint plain{program->rgb(colours::buttonText), program->rgb(colours::buttonFace)};
     const Paint highlighted{0xFFFF00, 0xFF0000};
@@ -271,8 +271,83 @@ TEST_P(Windows, OnlyTheEnteredUnitsBoxIsPaintedRedWithYellowText) {
             EXPECT_EQ(program->paint(readOutBoxes[i]),
                       entered < 0 ? fresh : (i == entered ? highlighted : plain))
                 << readOutBoxes[i] << " after converting " << entered;
+            EXPECT_EQ(program->accessible("frmMain", readOutBoxes[i]).description,
+                      i == entered ? "Entered value" : "")
+                << readOutBoxes[i] << " after converting " << entered;
+            // Told once when it became the entered box and once when it stopped being it.
+            if (const auto notices = program->descriptionNotices(readOutBoxes[i])) {
+                EXPECT_EQ(*notices, std::clamp(entered - i + 1, 0, 2))
+                    << readOutBoxes[i] << " after converting " << entered;
+            }
         }
     }
+}
+
+// What a screen reader calls each control that takes the focus, the same on every platform;
+// the unit list keeps its name whichever entry is chosen, which is its value instead.
+TEST_P(Windows, EveryControlThatTakesTheFocusIsNamedAndEachLabelNamesItsBox) {
+    program->fill("cboUnit", "Bytes");
+    program->pressAlt('a');
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*> named[] = {
+        {"frmMain", "cboUnit", "Unit"}, {"frmMain", "txtUnit", "Value"},
+        {"frmMain", "txtBits", "Bits"}, {"frmMain", "txtBytes", "Bytes"},
+        {"frmMain", "txtKillobytes", "Killobytes"}, {"frmMain", "txtMegabytes", "Megabytes"},
+        {"frmMain", "txtGigabytes", "Gigabytes"}, {"frmMain", "txtTerrabytes", "Terrabytes"},
+        {"frmMain", "cmdConvert", "Convert"}, {"frmMain", "cmdAbout", "About"},
+        {"frmMain", "cmdExit", "Exit"}, {"frmAbout", "picIcon", "Quantaro icon"},
+        {"frmAbout", "cmdOK", "OK"}, {"frmAbout", "cmdSysInfo", "System Info..."}};
+    // clang-format on
+    for (const auto& [form, control, name] : named) {
+        EXPECT_EQ(program->accessible(form, control).name, name) << control;
+    }
+    EXPECT_EQ(program->accessible("frmMain", "cboUnit").value, "Bytes");
+    for (std::size_t i = 0; i < readOutBoxes.size(); ++i) {
+        EXPECT_EQ(program->namedByLabel("frmMain", "Label" + std::to_string(i + 1)),
+                  readOutBoxes[i]);
+    }
+}
+
+// The box takes the focus while it is up; then the user finds the focus where it was.
+TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
+    program->pressAlt('a');
+    const struct {
+        const char* form;
+        const char* control;
+        const char* prompt;
+    } cases[] = {{"frmMain", "txtUnit", "Type mismatch"},
+                 {"frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time"},
+                 {"frmMain", "cmdConvert", "Type mismatch"}};
+    program->fill("txtUnit", "abc");
+    program->fill("cboUnit", "Bytes");
+    for (const auto& c : cases) {
+        program->boxes.clear();
+        program->focus(c.form, c.control);
+        program->press(Key::Enter);
+        ASSERT_EQ(program->boxes.size(), 1u) << c.control;
+        EXPECT_EQ(program->boxes.front().text, c.prompt);
+        EXPECT_EQ(program->activeWindow(), c.form) << c.control;
+        EXPECT_EQ(program->focused(), c.control);
+    }
+}
+
+// The picture is a stop of About's Tab chain, between OK and System Info, so it shows the focus.
+TEST_P(Windows, TheAboutPictureShowsWhenItHasTheFocus) {
+    program->pressAlt('a');
+    const Rect picture = program->bounds("frmAbout", "picIcon");
+    const auto edges = [&] {
+        std::vector<Rgb> shown;
+        for (int offset = 2; offset < picture.width - 2; ++offset) {
+            shown.push_back(program->pixel("frmAbout", picture.left + offset, picture.top + 2));
+            shown.push_back(program->pixel("frmAbout", picture.left + 2, picture.top + offset));
+        }
+        return shown;
+    };
+    program->focus("frmAbout", "cmdOK");
+    const std::vector<Rgb> unfocused = edges();
+    program->press(Key::Tab);
+    ASSERT_EQ(program->focused(), "picIcon");
+    EXPECT_NE(edges(), unfocused);
 }
 
 TEST_P(Windows, AboutDrawsItsEtchedRuleGreyOverWhite) {

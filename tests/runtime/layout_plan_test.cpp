@@ -46,6 +46,28 @@ TEST(LayoutPlan, GrowsWithTheScreensResolution) {
     EXPECT_EQ(about.lines()[1].area, (PixelRect{11, 246, 554, 3}));
 }
 
+// Every control that takes the focus has a name, the same on every back end.
+TEST(LayoutPlan, NamesAControlByItsTableRowElseItsLabelElseItsCaption) {
+    const struct {
+        const FormLayout& form;
+        const char* control;
+        const char* name;
+    } cases[] = {{frmMain::layout, "cboUnit", "Unit"},
+                 {frmMain::layout, "txtUnit", "Value"},
+                 {frmMain::layout, "txtBits", "Bits"},
+                 {frmMain::layout, "txtKillobytes", "Killobytes"},
+                 {frmMain::layout, "cmdConvert", "Convert"},
+                 {frmMain::layout, "Label1", ""},
+                 {frmAbout::layout, "picIcon", "Quantaro icon"},
+                 {frmAbout::layout, "cmdSysInfo", "System Info..."}};
+    for (const auto& c : cases) {
+        const LayoutPlan plan(c.form, at96);
+        EXPECT_EQ(plan.control(plan.indexOf(c.control)).accessibleName, c.name) << c.control;
+    }
+    const LayoutPlan plan(frmMain::layout, at96);
+    EXPECT_EQ(plan.control(plan.indexOf("Label6")).labelFor, plan.indexOf("txtTerrabytes"));
+}
+
 struct BrokenTable {
     const char* name;
     std::vector<ControlLayout> controls;
@@ -82,6 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenTable{"TwoDefaultButtons",
                     {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0, ButtonRole::Default},
                      {"cmdStop", Button, "", "Stop", 0, 0, 9, 9, 1, ButtonRole::DefaultAndCancel}},
+                    {}},
+        BrokenTable{"ALabelNamingAControlWithoutFocus",
+                    {{"lblA", Label, "", "A:", 0, 0, 9, 9, 0, ButtonRole::Plain, {}, "lblB"},
+                     {"lblB", Label, "", "B", 0, 0, 9, 9, 1}},
+                    {}},
+        BrokenTable{"TwoLabelsNamingOneBox",
+                    {{"lblA", Label, "", "A:", 0, 0, 9, 9, 0, ButtonRole::Plain, {}, "txtIn"},
+                     {"lblB", Label, "", "B:", 0, 0, 9, 9, 1, ButtonRole::Plain, {}, "txtIn"},
+                     {"txtIn", TextBox, "", "", 0, 0, 9, 9, 2}},
                     {}},
         BrokenTable{"ALineAslant", {}, {{"Line1", 0, 0, 0, 90, 90, colours::grey, 1}}}),
     [](const auto& info) { return info.param.name; });

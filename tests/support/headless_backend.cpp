@@ -81,6 +81,11 @@ void HeadlessControl::setForeColor(Colour colour) {
     record("ForeColor=" + hex(colour));
 }
 
+void HeadlessControl::setDescription(const std::string& description) {
+    description_ = description;
+    record("Description=" + description);
+}
+
 void HeadlessControl::setFocus() {
     backend_.focused = std::string(plan_.row->name);
     record("SetFocus");

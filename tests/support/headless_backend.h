@@ -26,6 +26,7 @@ class HeadlessControl final : public ControlWidget {
     void setCaption(const std::string& caption) override;
     void setBackColor(Colour colour) override;
     void setForeColor(Colour colour) override;
+    void setDescription(const std::string& description) override;
     void setFocus() override;
     void addItem(const std::string& item) override;
     std::vector<std::string> items() const override { return items_; }
@@ -35,6 +36,7 @@ class HeadlessControl final : public ControlWidget {
     const std::string& caption() const { return caption_; }
     Colour backColor() const { return backColor_; }
     Colour foreColor() const { return foreColor_; }
+    const std::string& description() const { return description_; }
     const ControlLayout& layout() const { return *plan_.row; }
 
     // What a user would do: choose an entry of a list (nothing else can be chosen), or type
@@ -51,6 +53,7 @@ class HeadlessControl final : public ControlWidget {
     std::string caption_;
     Colour backColor_;
     Colour foreColor_;
+    std::string description_;
     std::vector<std::string> items_;
     std::optional<std::size_t> chosen_;
 };
@@ -96,8 +99,9 @@ class HeadlessBackend : public Backend {
     // The window of a loaded form, or nullptr when the form is not loaded.
     HeadlessWindow* window(std::string_view formName) const;
 
-    // Everything the program did, in order: "txtBits.Text=1", "txtBits.BackColor=255",
-    // "cboUnit.SetFocus", "MsgBox(Quantaro,Exclamation):Select a Unit".
+    // Everything the program did, in order: "txtBits.Text=1", "txtBits.BackColor=000000FF",
+    // "txtBits.Description=Entered value", "cboUnit.SetFocus",
+    // "MsgBox(Quantaro,Exclamation):Select a Unit".
     std::vector<std::string> log;
     // Runs before each text a control is given, so a test can fail any chosen write.
     std::function<void(const std::string& control, const std::string& text)> beforeSetText;

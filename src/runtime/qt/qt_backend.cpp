@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <stdexcept>
 
@@ -52,7 +53,14 @@ void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const st
                     QMessageBox::Ok);
     // A prompt is shown as written, never read as markup.
     box.setTextFormat(Qt::PlainText);
+    // The box takes the focus; once it is dismissed, the window and control that had the focus
+    // have it again, whichever window Qt would activate.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     box.exec();
+    if (focused != nullptr && focused->isVisible()) {
+        focused->activateWindow();
+        focused->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void QtBackend::quit(int exitStatus) {

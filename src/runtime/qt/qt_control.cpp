@@ -6,9 +6,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <stdexcept>
 
+#include "runtime/qt/qt_accessible_list.h"
 #include "runtime/qt/qt_colour.h"
 #include "runtime/qt/qt_program_icon.h"
 #include "runtime/qt/qt_text.h"
@@ -90,6 +94,24 @@ class QtCaptioned final : public QtControl {
 
 // Widgets are created with their parent, which owns them from then on.
 
+// The picture takes the focus in its turn; a label would not show that it has it.
+class QtPicture final : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            QStyleOptionFocusRect focusRect;
+            focusRect.initFrom(this);
+            focusRect.rect = contentsRect();
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focusRect, &painter, this);
+        }
+    }
+};
+
 std::unique_ptr<QtControl> createFrame(const ControlLayout& row, QWidget& parent) {
     auto* frame = new QGroupBox(qtText(row.caption), &parent);
     return std::make_unique<QtCaptioned<QGroupBox>>(*frame, surfaceRoles);
@@ -114,6 +136,7 @@ std::unique_ptr<QtControl> createTextBox(const ControlLayout& row, QWidget& pare
 std::unique_ptr<QtControl> createDropDownList(const ControlLayout&, QWidget& parent) {
     auto* list = new QComboBox(&parent);
     list->setEditable(false);
+    keepAccessibleName(*list);
     return std::make_unique<QtDropDownList>(*list);
 }
 
@@ -123,7 +146,7 @@ std::unique_ptr<QtControl> createButton(const ControlLayout& row, QWidget& paren
 }
 
 std::unique_ptr<QtControl> createPicture(const ControlLayout&, QWidget& parent) {
-    auto* picture = new QLabel(&parent);
+    auto* picture = new QtPicture(&parent);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setLineWidth(2);
     picture->setAlignment(Qt::AlignCenter);
@@ -205,6 +228,15 @@ void QtControl::paint(const std::vector<QPalette::ColorRole>& roles, Colour colo
     widget_.setPalette(palette);
 }
 
+// Qt tells screen readers of every description it is given, a changed one or not; they hear
+// only of changes.
+void QtControl::setDescription(const std::string& description) {
+    const QString text = QString::fromStdString(description);
+    if (widget_.accessibleDescription() != text) {
+        widget_.setAccessibleDescription(text);
+    }
+}
+
 void QtControl::setFocus() {
     widget_.setFocus(Qt::OtherFocusReason);
 }
@@ -227,8 +259,8 @@ std::unique_ptr<QtControl> createControl(const ControlPlan& plan, QWidget& paren
         // The one kind whose text colour the table may set; the others keep the palette's.
         control->setForeColor(plan.foreColour);
     }
-    if (!row.accessibleName.empty()) {
-        widget.setAccessibleName(qtText(row.accessibleName));
+    if (!plan.accessibleName.empty()) {
+        widget.setAccessibleName(QString::fromStdString(plan.accessibleName));
     }
     return control;
 }

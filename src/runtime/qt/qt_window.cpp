@@ -1,6 +1,7 @@
 // Building a window from its plan: parents, stacking, buttons and the tab chain.
 #include "runtime/qt/qt_window.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace quantaro {
@@ -16,6 +17,12 @@ QtWindow::QtWindow(const LayoutPlan& plan, WindowEvents& events)
         if (auto* button = qobject_cast<QPushButton*>(&controls_.back()->widget())) {
             dialog_->addButton(*button, control.row->name, plan.defaultButton() == index,
                                plan.cancelButton() == index);
+        }
+    }
+    // A label tells screen readers which box it names.
+    for (std::size_t index = 0; index < plan.controls().size(); ++index) {
+        if (const auto named = plan.control(index).labelFor) {
+            static_cast<QLabel&>(controls_[index]->widget()).setBuddy(&controls_[*named]->widget());
         }
     }
     const std::vector<std::size_t>& chain = plan.tabChain();

@@ -138,21 +138,30 @@ HWND Win32Backend::messageBoxOwner() const {
 }
 
 // The box disables its owner; the program's other windows are disabled here, so that no
-// window of the program takes input until the box is dismissed.
+// window of the program takes input until the box is dismissed. Then the window and control
+// that had the focus have it again, whichever window the system activates after the box.
 void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon,
                               const std::string& title) {
     const HWND owner = messageBoxOwner();
-    Reenable reenable;
-    for (const Win32Window* window : windows_) {
-        if (window->handle() != owner && IsWindowEnabled(window->handle())) {
-            EnableWindow(window->handle(), FALSE);
-            reenable.windows.push_back(window->handle());
+    const HWND focused = GetFocus();
+    int answer = 0;
+    {
+        Reenable reenable;
+        for (const Win32Window* window : windows_) {
+            if (window->handle() != owner && IsWindowEnabled(window->handle())) {
+                EnableWindow(window->handle(), FALSE);
+                reenable.windows.push_back(window->handle());
+            }
         }
+        answer = showMessageBox_(owner, wideFromUtf8(prompt), wideFromUtf8(title),
+                                 MB_OK | MB_APPLMODAL | MB_SETFOREGROUND | iconStyle(icon));
     }
-    const int answer = showMessageBox_(owner, wideFromUtf8(prompt), wideFromUtf8(title),
-                                       MB_OK | MB_APPLMODAL | MB_SETFOREGROUND | iconStyle(icon));
     if (answer == 0) {
         throwLastError("MessageBoxW");
+    }
+    if (focused != nullptr && IsWindow(focused) && isProgramWindow(GetAncestor(focused, GA_ROOT))) {
+        SetForegroundWindow(GetAncestor(focused, GA_ROOT));
+        SetFocus(focused);
     }
 }
 

@@ -88,6 +88,12 @@ Win32Control::Win32Control(HWND window, const ControlPlan& plan, const ControlCr
         throwLastError("CreateWindowExW of a control");
     }
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(display.font()), FALSE);
+    accessible_ =
+        std::make_shared<AccessibleFacts>(AccessibleFacts{wideFromUtf8(plan.accessibleName),
+                                                          {},
+                                                          plan.row->kind == ControlKind::Picture,
+                                                          plan.abilities.holdsItems});
+    answerScreenReaders(handle_, accessible_);
 }
 
 // A drop-down list's window text is its chosen entry, or nothing.
@@ -131,6 +137,14 @@ void Win32Control::setBackColor(Colour colour) {
 void Win32Control::setForeColor(Colour colour) {
     foreColor_ = colour;
     InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void Win32Control::setDescription(const std::string& description) {
+    const std::wstring text = wideFromUtf8(description);
+    if (accessible_->description != text) {
+        accessible_->description = text;
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 void Win32Control::setFocus() {

@@ -1,15 +1,17 @@
 // One control of a window as a Win32 child window: a button, static, edit, combo box or the
 // picture, created from a plain description derived from its place in the window's plan. It
-// keeps the colours the program gave it; the window paints with them. It handles no messages
-// itself.
+// keeps the colours the program gave it; the window paints with them. Of the messages sent to
+// it, it answers only screen readers' (win32_accessible.h).
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "runtime/control.h"
 #include "runtime/layout_plan.h"
+#include "runtime/win32/win32_accessible.h"
 
 namespace quantaro::win32 {
 
@@ -36,6 +38,7 @@ class Win32Control final : public ControlWidget {
     void setCaption(const std::string& caption) override;
     void setBackColor(Colour colour) override;
     void setForeColor(Colour colour) override;
+    void setDescription(const std::string& description) override;
     void setFocus() override;
     void addItem(const std::string& item) override;
     std::vector<std::string> items() const override;
@@ -52,6 +55,7 @@ class Win32Control final : public ControlWidget {
     HWND handle_;  // a child window: it goes with its parent
     Colour backColor_;
     Colour foreColor_;
+    std::shared_ptr<AccessibleFacts> accessible_;
 };
 
 }  // namespace quantaro::win32

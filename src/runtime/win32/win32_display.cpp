@@ -41,10 +41,21 @@ IconHandle programIcon(int sizeMetric) {
     return IconHandle(static_cast<HICON>(icon));
 }
 
+bool systemHighContrast() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+constexpr Colour highlight = 0x8000000D;
+constexpr Colour highlightText = 0x8000000E;
+
 }  // namespace
 
 Win32Display::Win32Display()
-    : dpi_(screenDpi()),
+    : highContrast(systemHighContrast),
+      dpi_(screenDpi()),
       font_(messageFont()),
       icon_(programIcon(SM_CXICON)),
       smallIcon_(programIcon(SM_CXSMICON)) {}
@@ -54,6 +65,20 @@ COLORREF Win32Display::colourRef(Colour colour) {
         return GetSysColor(systemColourIndex(colour));
     }
     return RGB(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+Win32Display::ControlPaint Win32Display::controlPaint(Colour back, Colour fore) const {
+    if (!highContrast()) {
+        return {back, fore};
+    }
+    if (!isSystemColour(back)) {
+        return {highlight, highlightText};
+    }
+    if (!isSystemColour(fore)) {
+        return {back,
+                back == colours::windowBackground ? colours::windowText : colours::buttonText};
+    }
+    return {back, fore};
 }
 
 HBRUSH Win32Display::brush(Colour colour) {

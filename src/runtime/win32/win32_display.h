@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 
 #include "runtime/colour.h"
@@ -31,6 +32,18 @@ class Win32Display {
     static COLORREF colourRef(Colour colour);
     // Brushes of system colours belong to the system; the others live as long as this object.
     HBRUSH brush(Colour colour);
+
+    // The colours a control is drawn in, given the ones the program gave it. In a High Contrast
+    // theme only the theme's colours are drawn: a background of the program's own choosing
+    // (the entered box's red) becomes the theme's highlight, with its highlight text, and a
+    // text colour of its own on a theme background becomes the theme's text colour.
+    struct ControlPaint {
+        Colour back;
+        Colour fore;
+    };
+    ControlPaint controlPaint(Colour back, Colour fore) const;
+    // Whether a High Contrast theme is on; tests may answer in the system's place.
+    std::function<bool()> highContrast;
 
   private:
     int dpi_;

@@ -63,14 +63,28 @@ Win32Window::~Win32Window() {
 }
 
 // Tab follows the stacking order of the window's children from the top, and a new child goes
-// to the bottom. So the controls that take the focus are made first, in tab order, and the
-// frames and labels after them, the later rows of the table first: every frame lies beneath
-// the boxes drawn over it, and Tab never stops on a frame or label. All controls are children
-// of the window itself: a frame as a parent would hide the boxes that lie over it.
+// to the bottom. So the controls that take the focus are made first, in tab order, each right
+// after the label that names it, where Windows looks for a box's label; then the frames and
+// other labels, the later rows of the table first: every frame lies beneath the boxes drawn
+// over it, and Tab never stops on a frame or label. All controls are children of the window
+// itself: a frame as a parent would hide the boxes that lie over it.
 void Win32Window::createControls() {
-    std::vector<std::size_t> order = plan_.tabChain();
+    std::vector<std::size_t> labelOf(plan_.controls().size(), plan_.controls().size());
+    for (std::size_t index = 0; index < plan_.controls().size(); ++index) {
+        if (const auto named = plan_.control(index).labelFor) {
+            labelOf[*named] = index;
+        }
+    }
+    std::vector<std::size_t> order;
+    for (const std::size_t index : plan_.tabChain()) {
+        if (labelOf[index] < plan_.controls().size()) {
+            order.push_back(labelOf[index]);
+        }
+        order.push_back(index);
+    }
     for (std::size_t index = plan_.controls().size(); index-- > 0;) {
-        if (!plan_.control(index).abilities.takesFocus) {
+        const ControlPlan& control = plan_.control(index);
+        if (!control.abilities.takesFocus && !control.labelFor) {
             order.push_back(index);
         }
     }
@@ -156,6 +170,11 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             OnPaint();
             return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            // A High Contrast theme turned on or off: every control asks for its colours again.
+            RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
         case WM_ACTIVATE:
             OnActivate(LOWORD(wParam) != WA_INACTIVE);
             return 0;
@@ -188,9 +207,12 @@ LRESULT Win32Window::OnControlColour(UINT message, HDC dc, HWND from) {
         return DefWindowProcW(handle(), message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(from));
     }
-    SetTextColor(dc, Win32Display::colourRef(control->foreColor()));
-    SetBkColor(dc, Win32Display::colourRef(control->backColor()));
-    return reinterpret_cast<LRESULT>(backend_.display().brush(control->backColor()));
+    Win32Display& display = backend_.display();
+    const Win32Display::ControlPaint paint =
+        display.controlPaint(control->backColor(), control->foreColor());
+    SetTextColor(dc, Win32Display::colourRef(paint.fore));
+    SetBkColor(dc, Win32Display::colourRef(paint.back));
+    return reinterpret_cast<LRESULT>(display.brush(paint.back));
 }
 
 // Lines lie on the window's own surface, beneath every control.

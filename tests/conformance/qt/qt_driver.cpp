@@ -2,6 +2,7 @@
 // double.
 #include "conformance/qt/qt_driver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <map>
 #include <stdexcept>
 
 #include "app/start_up.h"
@@ -47,6 +49,14 @@ void settle() {
     QCoreApplication::processEvents();
 }
 
+// What screen readers were told of: Qt hands its accessibility events to one function.
+std::map<std::string, int> descriptionNoticesByControl;
+void recordAccessibilityEvent(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::DescriptionChanged && event->object() != nullptr) {
+        ++descriptionNoticesByControl[event->object()->objectName().toStdString()];
+    }
+}
+
 // One application object serves every program the process starts; it goes when the tests are
 // over, before main returns, as Qt wants.
 struct QtApplication final : ::testing::Environment {
@@ -81,6 +91,9 @@ class QtDriver final : public WindowDriver {
                                  lastFocused_ = now;
                              }
                          });
+        descriptionNoticesByControl.clear();
+        QAccessible::installUpdateHandler(recordAccessibilityEvent);
+        QAccessible::setActive(true);
         application_ = std::make_unique<Application>(backend_, services());
         startUp(*application_);
         activate("frmMain");
@@ -213,6 +226,27 @@ class QtDriver final : public WindowDriver {
         return {rgbOf(palette.color(QPalette::Text)), rgbOf(palette.color(QPalette::Base))};
     }
     Rgb rgb(Colour colour) override { return rgbOf(qtColour(colour)); }
+
+    Accessible accessible(std::string_view form, std::string_view control) override {
+        const QAccessibleInterface* shown =
+            QAccessible::queryAccessibleInterface(&shownWidget(form, control));
+        return {shown->text(QAccessible::Name).toStdString(),
+                shown->text(QAccessible::Value).toStdString(),
+                shown->text(QAccessible::Description).toStdString()};
+    }
+    std::string namedByLabel(std::string_view form, std::string_view label) override {
+        const auto named = QAccessible::queryAccessibleInterface(&shownWidget(form, label))
+                               ->relations(QAccessible::Labelled);
+        return named.isEmpty() ? "" : named.front().first->object()->objectName().toStdString();
+    }
+    // Qt passes accessibility events on only while a platform's accessibility bridge is
+    // active, and the offscreen platform has none.
+    std::optional<int> descriptionNotices(std::string_view control) override {
+        if (!QAccessible::isActive()) {
+            return std::nullopt;
+        }
+        return descriptionNoticesByControl[std::string(control)];
+    }
 
   private:
     void answerMessageBox() {

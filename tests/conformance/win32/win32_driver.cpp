@@ -2,7 +2,10 @@
 // on the headless double.
 #include "conformance/win32/win32_driver.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "app/start_up.h"
@@ -36,10 +39,25 @@ std::string textOf(HWND window) {
     return win32::utf8FromWide(text);
 }
 
+// What screen readers were told of, as the system hands its events to a hook.
+std::map<HWND, int> descriptionNoticesByWindow;
+void CALLBACK recordWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                             DWORD, DWORD) {
+    if (event == EVENT_OBJECT_DESCRIPTIONCHANGE && object == OBJID_CLIENT &&
+        child == CHILDID_SELF) {
+        ++descriptionNoticesByWindow[window];
+    }
+}
+
 class Win32Driver final : public WindowDriver {
   public:
     // The system's box disables its owner itself; the back end disables the other windows.
     Win32Driver() {
+        CoInitialize(nullptr);
+        descriptionNoticesByWindow.clear();
+        hook_ = SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE,
+                                nullptr, recordWinEvent, GetCurrentProcessId(),
+                                GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
         backend_.replaceMessageBox(
             [this](HWND owner, const std::wstring& text, const std::wstring& title, UINT style) {
                 bool blocking = IsWindowEnabled(owner);
@@ -56,8 +74,10 @@ class Win32Driver final : public WindowDriver {
         startUp(application_);
         pump();
     }
+    ~Win32Driver() override { UnhookWinEvent(hook_); }
 
     Application& application() override { return application_; }
+    win32::Win32Backend& backend() { return backend_; }
     void click(std::string_view form, std::string_view control) override {
         activate(form);
         const HWND target = handleOf(*this, form, control);
@@ -225,6 +245,46 @@ class Win32Driver final : public WindowDriver {
     }
     Rgb rgb(Colour colour) override { return rgbOf(win32::Win32Display::colourRef(colour)); }
 
+    // As a screen reader asks: the accessible object of the control's client area.
+    Accessible accessible(std::string_view form, std::string_view control) override {
+        IAccessible* object = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(handleOf(*this, form, control), OBJID_CLIENT,
+                                              __uuidof(IAccessible),
+                                              reinterpret_cast<void**>(&object)))) {
+            return {};
+        }
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        const auto read = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+            BSTR text = nullptr;
+            std::string read;
+            if ((object->*get)(self, &text) == S_OK && text != nullptr) {
+                read = win32::utf8FromWide(text);
+            }
+            SysFreeString(text);
+            return read;
+        };
+        Accessible found{read(&IAccessible::get_accName), read(&IAccessible::get_accValue),
+                         read(&IAccessible::get_accDescription)};
+        object->Release();
+        return found;
+    }
+    // Windows takes a box's label from the window right above it in the stacking order.
+    std::string namedByLabel(std::string_view form, std::string_view label) override {
+        const HWND below = GetWindow(handleOf(*this, form, label), GW_HWNDNEXT);
+        for (const ControlLayout& row : this->form(form).layout().controls) {
+            if (handleOf(*this, form, row.name) == below) {
+                return std::string(row.name);
+            }
+        }
+        return "";
+    }
+    std::optional<int> descriptionNotices(std::string_view control) override {
+        pump();
+        return descriptionNoticesByWindow[handleOf(*this, "frmMain", control)];
+    }
+
   private:
     void pump() { backend_.processPendingMessages(); }
     void post(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -241,6 +301,7 @@ class Win32Driver final : public WindowDriver {
 
     win32::Win32Backend backend_;
     Application application_{backend_, services()};
+    HWINEVENTHOOK hook_ = nullptr;
 };
 
 }  // namespace
@@ -249,6 +310,11 @@ const char* const windowSystem = "Win32";
 
 std::unique_ptr<WindowDriver> startOnWindowSystem() {
     return std::make_unique<Win32Driver>();
+}
+
+void assumeHighContrast(WindowDriver& program, bool on) {
+    dynamic_cast<Win32Driver&>(program).backend().display().highContrast =
+        on ? [] { return true; } : [] { return false; };
 }
 
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control) {

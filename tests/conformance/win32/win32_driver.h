@@ -12,4 +12,7 @@ namespace quantaro::testing {
 // A loaded form's window, or one of its controls; nullptr for a form that is not loaded.
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control = {});
 
+// Whether the program draws as in a High Contrast theme from now on: Wine cannot turn one on.
+void assumeHighContrast(WindowDriver& program, bool on);
+
 }  // namespace quantaro::testing

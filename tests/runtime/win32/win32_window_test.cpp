@@ -1,6 +1,7 @@
 // What only the Win32 back end has to get right: the styles that give a fixed border, a
 // taskbar button to the converter window alone and the program icon; the system's message
-// font in every control; and every window enabled again after a message box. Everything else
+// font in every control; the High Contrast colours; and every window enabled again after a
+// message box. Everything else
 // is in the conformance suite.
 #include <gtest/gtest.h>
 
@@ -48,6 +49,23 @@ TEST(Win32Windows, HaveFixedBordersTheMessageFontAndOnlyTheConverterWindowATaskb
             EXPECT_EQ(std::wstring(font.lfFaceName), metrics.lfMessageFont.lfFaceName) << row.name;
             EXPECT_EQ(font.lfHeight, metrics.lfMessageFont.lfHeight) << row.name;
         }
+    }
+}
+
+// A High Contrast theme shows only its own colours: the entered box takes the theme's
+// highlight, the others stay as they were.
+TEST(Win32Windows, InHighContrastTheEnteredBoxTakesTheThemesHighlightColours) {
+    const auto program = startOnWindowSystem();
+    program->fill("txtUnit", "2");
+    program->fill("cboUnit", "Bytes");
+    program->click("frmMain", "cmdConvert");
+    const Paint plain = program->paint("txtBits");
+    for (const bool on : {true, false}) {
+        assumeHighContrast(*program, on);
+        const Paint highlight{program->rgb(0x8000000E), program->rgb(0x8000000D)};
+        const Paint entered{0xFFFF00, 0xFF0000};
+        EXPECT_EQ(program->paint("txtBytes"), on ? highlight : entered) << on;
+        EXPECT_EQ(program->paint("txtBits"), plain) << on;
     }
 }
 
