@@ -2,8 +2,11 @@
 // plain Win32 program would make them, fixed at their pixel places at 96 dpi, in the message
 // font, with the common controls of version 6 (the same manifest as the program). It ends
 // once its window is painted and idle, printing what the program's probe prints.
-#include <commctrl.h>
 #include <windows.h>
+// after windows.h, which it builds on
+#include <commctrl.h>
+
+#include <initializer_list>
 
 #include "startup_report_win32.h"
 

@@ -4,8 +4,9 @@
 // memory of the process. Wine passes the standard output of the shell that started it.
 #pragma once
 
-#include <psapi.h>
 #include <windows.h>
+// after windows.h, which it builds on
+#include <psapi.h>
 
 #include <cstdio>
 

@@ -26,7 +26,8 @@ run_variant() {
     local variant=$1 started report
     run_counting_cpu "$run" "$session" "${programs[$variant]}"
     started=$(now_us)
-    report=$("$run" "$session" "${programs[$variant]}")
+    report=$("$run" "$session" "${programs[$variant]}") ||
+        { echo "${programs[$variant]} failed: $report" >&2; exit 1; }
     local -n cpu=cpu_$variant paint=paint_$variant rss=rss_$variant
     cpu+=("$cpu_ms")
     paint+=("$(awk -v s="$started" '/^painted/ { print ($2 - s) / 1000 }' <<<"$report")")
