@@ -1,6 +1,7 @@
 // Start-up probe of the Windows program: starts it exactly as its wWinMain does, then ends it
-// as soon as its window is on the screen, fully painted, with no message waiting. The shipped
-// program has no such switch; bench/startup_wine.sh times this probe's whole process.
+// as soon as its window is on the screen, fully painted, with no message waiting, and prints
+// that moment and its peak memory. The shipped program has no such switch;
+// bench/startup_wine.sh runs this probe beside the bare dialog (bare_dialog_win32.cpp).
 #include <windows.h>
 
 #include "app/frm_main.h"
@@ -8,6 +9,7 @@
 #include "runtime/application.h"
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/win32_window.h"
+#include "startup_report_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quantaro;
@@ -18,8 +20,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         dynamic_cast<win32::Win32Window&>(application.form<frmMain>().window()).handle();
     for (;;) {
         backend.processPendingMessages();
-        const bool painted = IsWindowVisible(window) && !GetUpdateRect(window, nullptr, FALSE);
-        if (painted && GetQueueStatus(QS_ALLINPUT) == 0) {
+        if (startup_report::paintedAndIdle(window)) {
+            startup_report::print();
             return 0;
         }
         WaitMessage();

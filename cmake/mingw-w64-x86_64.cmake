@@ -17,8 +17,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# A release executable carries no symbols: half the size, the same program.
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+# A release executable carries no symbols (half the size, the same program), and the linker
+# drops every function and constant nothing calls or reads. Nothing of the program is bound by
+# processor time, so it is optimised for size.
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Flags of the release build")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s -Wl,--gc-sections")
 
 # The Wine prefix, the X server and their lock live in the build tree, one set per build.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh

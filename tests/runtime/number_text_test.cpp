@@ -313,6 +313,21 @@ TEST(TextFromInteger, ShowsTheWholeSixteenBitRange) {
     }
 }
 
+// A toolkit may set the process's C locale to the user's (Qt does); the text shown must still
+// carry only the separator passed in. Restores the "C" locale for the reference tests below.
+TEST(TextFromNumber, IgnoresTheDecimalPointOfTheProcessLocale) {
+    const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252"};
+    const auto found = std::find_if(std::begin(commaLocales), std::end(commaLocales),
+                                    [](const char* name) { return setlocale(LC_NUMERIC, name); });
+    if (found == std::end(commaLocales)) {
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    }
+    const std::string shown[] = {textFromNumber(1.5, "."), textFromNumber(-2.5e-7, ".")};
+    setlocale(LC_NUMERIC, "C");
+    EXPECT_EQ(shown[0], "1.5");
+    EXPECT_EQ(shown[1], "-2.5E-07");
+}
+
 // The C library references read and write "." only while the process stays in the "C" locale.
 void expectCLocale() {
     ASSERT_STREQ(localeconv()->decimal_point, ".") << "something called setlocale";

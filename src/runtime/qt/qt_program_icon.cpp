@@ -2,6 +2,8 @@
 // the SVG source, so no size is scaled from another at run time.
 #include "runtime/qt/qt_program_icon.h"
 
+#include <QCoreApplication>
+#include <QVariant>
 #include <array>
 
 // The resource lives in a library of its own, which nothing else refers to; naming it here
@@ -16,7 +18,7 @@ namespace {
 
 constexpr std::array sizes = {16, 24, 32, 48, 64, 128, 256};
 
-// The files are read when a size is first drawn, not here.
+// Qt reads and decodes every file as it is added, so this runs once, for programIcon below.
 QIcon loadIconSet() {
     initialiseIconResource();
     QIcon icon;
@@ -28,8 +30,16 @@ QIcon loadIconSet() {
 
 }  // namespace
 
+// The application object keeps the set, so the windows, the About picture and the application
+// share one decoded copy, which goes with the application.
 QIcon programIcon() {
-    return loadIconSet();
+    constexpr const char* kept = "quantaroProgramIcon";
+    QVariant icon = qApp->property(kept);
+    if (!icon.isValid()) {
+        icon = loadIconSet();
+        qApp->setProperty(kept, icon);
+    }
+    return icon.value<QIcon>();
 }
 
 QPixmap programPicture(int size, qreal devicePixelRatio) {

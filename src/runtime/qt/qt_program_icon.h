@@ -8,6 +8,7 @@
 
 namespace quantaro {
 
+// Needs the QApplication, which keeps the set once it is made.
 QIcon programIcon();
 // A square picture of the icon, size pixels wide, taken from the set at the screen's pixel ratio
 // so that it stays sharp where Qt scales the window.

@@ -11,6 +11,16 @@
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/win32_text.h"
 
+// libstdc++'s default terminate handler writes the escaping exception's demangled type to
+// standard error, which a windowed program has not got, and for that links the whole C++
+// demangler, a tenth of the program. Reaching terminate is a fault of the program either way
+// (its own errors are reported where they happen); it ends as the handler would, by abort.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace quantaro;
     try {
