@@ -16,7 +16,8 @@ namespace quantaro {
 
 namespace {
 
-constexpr std::array sizes = {16, 24, 32, 48, 64, 128, 256};
+// The sizes the resource holds: those of title bars and taskbars (see src/resources).
+constexpr std::array sizes = {16, 24, 32, 48, 64};
 
 // Qt reads and decodes every file as it is added, so this runs once, for programIcon below.
 QIcon loadIconSet() {
