@@ -8,24 +8,8 @@ scripts/install-deps.sh screenshots
 cmake --preset release >/dev/null
 cmake --build --preset release --target quantaro
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
-# A window manager draws the title bars the screenshots should show.
-openbox >/dev/null 2>&1 &
-pids+=($!)
+# The window manager draws the title bars the screenshots should show.
+source scripts/desktop_session.sh
 sleep 1
 # A fixed, plain look: the Fusion style and the C locale's decimal point.
 LC_ALL=C.UTF-8 QT_STYLE_OVERRIDE=Fusion build/release/src/runtime/qt/quantaro &
