@@ -26,6 +26,9 @@ class WindowEvents {
     virtual void clicked(std::string_view control) = 0;
     // The title-bar close button, the system menu or Alt+F4; the window is still there.
     virtual void closeRequested() = 0;
+    // The window now stands on a screen of another resolution: its plan is made again for that
+    // screen, in place, and the window then moves its controls to their new places.
+    virtual void screenChanged(const ScreenFacts& screen) = 0;
 };
 
 // A loaded window, built from its plan. Destroying it closes it and discards everything its

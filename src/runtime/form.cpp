@@ -86,6 +86,10 @@ void Form::closeRequested() {
     host_.dispatch([this] { Unload(); });
 }
 
+void Form::screenChanged(const ScreenFacts& screen) {
+    plan_->replanFor(screen);
+}
+
 ControlRef::ControlRef(Form& form, std::string_view name) : form_(&form), name_(name) {
     if (findControl(form.layout().controls, name) == nullptr) {
         throw noSuchControl(form.layout(), name, "a reference to a control the form does not have");

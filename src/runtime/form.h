@@ -50,6 +50,7 @@ class Form : private WindowEvents {
     Window& loadedWindow();
     void clicked(std::string_view control) override;
     void closeRequested() override;
+    void screenChanged(const ScreenFacts& screen) override;
 
     struct ClickHandler {
         std::string_view control;

@@ -122,6 +122,14 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
     }
 }
 
+void LayoutPlan::replanFor(const ScreenFacts& screen) {
+    LayoutPlan fresh(*layout_, screen);
+    // The new control plans are copied into this plan's own array, which then moves along.
+    std::copy(fresh.controls_.begin(), fresh.controls_.end(), controls_.begin());
+    fresh.controls_ = std::move(controls_);
+    *this = std::move(fresh);
+}
+
 int LayoutPlan::pixels(Twips twips) const {
     return static_cast<int>(std::lround(twips * screen_.dotsPerInch / twipsPerInch));
 }

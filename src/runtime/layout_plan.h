@@ -64,6 +64,11 @@ class LayoutPlan {
   public:
     // Throws std::logic_error for a table that breaks a rule of layout_check.h.
     LayoutPlan(const FormLayout& layout, const ScreenFacts& screen);
+    // Plans the same table again for a screen of another resolution. Every ControlPlan keeps
+    // its address, so the controls built from them stay bound to theirs.
+    void replanFor(const ScreenFacts& screen);
+
+    double dotsPerInch() const { return screen_.dotsPerInch; }
 
     const FormLayout& layout() const { return *layout_; }
     PixelSize clientSize() const { return clientSize_; }

@@ -46,6 +46,22 @@ TEST(LayoutPlan, GrowsWithTheScreensResolution) {
     EXPECT_EQ(about.lines()[1].area, (PixelRect{11, 246, 554, 3}));
 }
 
+// A window moved to a screen of another resolution is planned again in place: what the
+// controls were bound to stays where it was and now holds the new places.
+TEST(LayoutPlan, PlannedAgainForAnotherResolutionKeepsEveryControlWhereItsBindingsPoint) {
+    const LayoutPlan at144(frmMain::layout, {144, at96.textWidth});
+    LayoutPlan plan(frmMain::layout, at96);
+    const ControlPlan* const bound = plan.controls().data();
+    plan.replanFor({144, at96.textWidth});
+    ASSERT_EQ(plan.controls().data(), bound);
+    EXPECT_EQ(plan.clientSize(), at144.clientSize());
+    EXPECT_EQ(plan.dotsPerInch(), 144);
+    for (std::size_t index = 0; index < plan.controls().size(); ++index) {
+        EXPECT_EQ(plan.control(index).inWindow, at144.control(index).inWindow) << index;
+        EXPECT_EQ(plan.control(index).row, at144.control(index).row) << index;
+    }
+}
+
 // Every control that takes the focus has a name, the same on every back end.
 TEST(LayoutPlan, NamesAControlByItsTableRowElseItsLabelElseItsCaption) {
     const struct {

@@ -64,10 +64,15 @@ Win32Backend::Win32Backend() : showMessageBox_(systemMessageBox) {
 Win32Backend::~Win32Backend() = default;
 
 ScreenFacts Win32Backend::screenFacts() {
-    return {static_cast<double>(display_.dpi()), [this](std::string_view text) {
+    return screenFactsAt(display_.systemDpi());
+}
+
+ScreenFacts Win32Backend::screenFactsAt(int dpi) {
+    const HFONT font = display_.at(dpi).font.get();
+    return {static_cast<double>(dpi), [font](std::string_view text) {
                 const std::wstring wide = wideFromUtf8(text);
                 const HDC dc = GetDC(nullptr);
-                const HGDIOBJ previous = SelectObject(dc, display_.font());
+                const HGDIOBJ previous = SelectObject(dc, font);
                 SIZE extent{};
                 GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
                 SelectObject(dc, previous);

@@ -29,8 +29,10 @@ class Win32Backend final : public Backend {
     Win32Backend(const Win32Backend&) = delete;
     Win32Backend& operator=(const Win32Backend&) = delete;
 
-    // The screen's resolution and the width of a text in the message font.
+    // The system's resolution and the width of a text in the message font drawn for it.
     ScreenFacts screenFacts() override;
+    // The same for a screen of this resolution.
+    ScreenFacts screenFactsAt(int dpi);
     std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
     void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
     void quit(int exitStatus) override;

@@ -7,7 +7,6 @@
 #include <new>
 #include <stdexcept>
 
-#include "runtime/win32/win32_display.h"
 #include "runtime/win32/win32_handles.h"
 #include "runtime/win32/win32_picture.h"
 #include "runtime/win32/win32_text.h"
@@ -75,7 +74,7 @@ ControlCreation creationFor(const ControlPlan& plan, int id) {
 }
 
 Win32Control::Win32Control(HWND window, const ControlPlan& plan, const ControlCreation& creation,
-                           Win32Display& display)
+                           const Win32Display::Tools& tools)
     : plan_(plan), backColor_(plan.backColour), foreColor_(plan.foreColour) {
     const RECT& bounds = creation.bounds;
     handle_ = CreateWindowExW(creation.exStyle, creation.className,
@@ -83,17 +82,27 @@ Win32Control::Win32Control(HWND window, const ControlPlan& plan, const ControlCr
                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                               window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.id)),
                               GetModuleHandleW(nullptr),
-                              plan.row->kind == ControlKind::Picture ? display.icon() : nullptr);
+                              plan.row->kind == ControlKind::Picture ? tools.icon.get() : nullptr);
     if (handle_ == nullptr) {
         throwLastError("CreateWindowExW of a control");
     }
-    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(display.font()), FALSE);
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(tools.font.get()), FALSE);
     accessible_ =
         std::make_shared<AccessibleFacts>(AccessibleFacts{wideFromUtf8(plan.accessibleName),
                                                           {},
                                                           plan.row->kind == ControlKind::Picture,
                                                           plan.abilities.holdsItems});
     answerScreenReaders(handle_, accessible_);
+}
+
+void Win32Control::followPlan(const Win32Display::Tools& tools) {
+    const PixelRect& place = plan_.inWindow;
+    SetWindowPos(handle_, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(tools.font.get()), TRUE);
+    if (plan_.row->kind == ControlKind::Picture) {
+        setPictureIcon(handle_, tools.icon.get());
+    }
 }
 
 // A drop-down list's window text is its chosen entry, or nothing.

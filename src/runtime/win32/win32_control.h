@@ -12,10 +12,9 @@
 #include "runtime/control.h"
 #include "runtime/layout_plan.h"
 #include "runtime/win32/win32_accessible.h"
+#include "runtime/win32/win32_display.h"
 
 namespace quantaro::win32 {
-
-class Win32Display;
 
 // Everything CreateWindowExW needs to make one control.
 struct ControlCreation {
@@ -31,7 +30,7 @@ ControlCreation creationFor(const ControlPlan& plan, int id);
 class Win32Control final : public ControlWidget {
   public:
     Win32Control(HWND window, const ControlPlan& plan, const ControlCreation& creation,
-                 Win32Display& display);
+                 const Win32Display::Tools& tools);
 
     std::string text() const override;
     void setText(const std::string& text) override;
@@ -43,6 +42,10 @@ class Win32Control final : public ControlWidget {
     void addItem(const std::string& item) override;
     std::vector<std::string> items() const override;
     void choose(std::optional<std::size_t> entry) override;
+
+    // Moves to the control's place in its plan, made again for another resolution, and draws
+    // with the font and icon of that resolution.
+    void followPlan(const Win32Display::Tools& tools);
 
     HWND handle() const { return handle_; }
     const ControlPlan& plan() const { return plan_; }

@@ -1,12 +1,20 @@
-// The screen's resolution, the message font and the program icons, asked of the system once.
+// The screen's resolutions, the message font and the program icons at each, asked of the system.
 #include "runtime/win32/win32_display.h"
 
 namespace quantaro::win32 {
 
 namespace {
 
-// The program declares itself aware of the system's resolution, so this is the resolution its
-// windows are drawn at, and the system metrics below are already given for it.
+// Windows 10 (from 1607) answers for any resolution. An earlier system answers for its own
+// resolution only, and that answer is scaled; these are looked up, not imported, so that the
+// program still starts there.
+template <typename Function>
+Function* perResolution(const char* name) {
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(found));
+}
+
+// The resolution a window opens at before the system tells it of another.
 int screenDpi() {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -14,12 +22,28 @@ int screenDpi() {
     return dpi;
 }
 
+int metricAt(int index, int dpi, int systemDpi) {
+    static const auto forDpi =
+        perResolution<decltype(GetSystemMetricsForDpi)>("GetSystemMetricsForDpi");
+    return forDpi != nullptr ? forDpi(index, static_cast<UINT>(dpi))
+                             : MulDiv(GetSystemMetrics(index), dpi, systemDpi);
+}
+
 // Native dialogs write every control in the message font; so does the program.
-FontHandle messageFont() {
+FontHandle messageFont(int dpi, int systemDpi) {
+    static const auto forDpi =
+        perResolution<decltype(SystemParametersInfoForDpi)>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    const BOOL read =
+        forDpi != nullptr
+            ? forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))
+            : SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    if (!read) {
         throwLastError("SystemParametersInfoW");
+    }
+    if (forDpi == nullptr) {
+        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, systemDpi);
     }
     FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
     if (!font) {
@@ -28,10 +52,9 @@ FontHandle messageFont() {
     return font;
 }
 
-// The icon resource holds several sizes; the system picks the one the metric asks for, or scales
-// the nearest where the screen's resolution asks for one between.
-IconHandle programIcon(int sizeMetric) {
-    const int size = GetSystemMetrics(sizeMetric);
+// The icon resource holds several sizes; the system picks the one asked for, or scales the
+// nearest where the resolution asks for one between.
+IconHandle programIcon(int size) {
     const HANDLE icon =
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUANTARO_PROGRAM_ICON), IMAGE_ICON,
                    size, size, LR_DEFAULTCOLOR);
@@ -53,12 +76,34 @@ constexpr Colour highlightText = 0x8000000E;
 
 }  // namespace
 
-Win32Display::Win32Display()
-    : highContrast(systemHighContrast),
-      dpi_(screenDpi()),
-      font_(messageFont()),
-      icon_(programIcon(SM_CXICON)),
-      smallIcon_(programIcon(SM_CXSMICON)) {}
+Win32Display::Win32Display() : highContrast(systemHighContrast), systemDpi_(screenDpi()) {}
+
+const Win32Display::Tools& Win32Display::at(int dpi) {
+    const auto known = tools_.find(dpi);
+    if (known != tools_.end()) {
+        return known->second;
+    }
+    Tools tools{messageFont(dpi, systemDpi_), programIcon(metricAt(SM_CXICON, dpi, systemDpi_)),
+                programIcon(metricAt(SM_CXSMICON, dpi, systemDpi_))};
+    return tools_.emplace(dpi, std::move(tools)).first->second;
+}
+
+int Win32Display::dpiOf(HWND window) {
+    static const auto forWindow = perResolution<decltype(GetDpiForWindow)>("GetDpiForWindow");
+    return forWindow != nullptr ? static_cast<int>(forWindow(window)) : screenDpi();
+}
+
+PixelSize Win32Display::frameAround(PixelSize client, DWORD style, DWORD extendedStyle, int dpi) {
+    static const auto forDpi =
+        perResolution<decltype(AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
+    RECT frame{0, 0, client.width, client.height};
+    if (forDpi != nullptr) {
+        forDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
+    } else {
+        AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
+    }
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
 
 COLORREF Win32Display::colourRef(Colour colour) {
     if (isSystemColour(colour)) {

@@ -1,6 +1,6 @@
-// What every window of the program draws with, made once per back end: the screen's dots per
-// inch, the system's message font, the program icons and the brushes for the colours the program
-// sets. It owns these GDI objects and deletes them; it creates no window.
+// What every window of the program draws with: for each screen resolution a window stands at,
+// the system's message font and the program icons drawn for it, and the brushes for the colours
+// the program sets. It owns these GDI objects and deletes them; it creates no window.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <map>
 
 #include "runtime/colour.h"
+#include "runtime/layout_plan.h"
 #include "runtime/win32/win32_handles.h"
 #include "runtime/win32/win32_resource_ids.h"
 
@@ -16,17 +17,27 @@ namespace quantaro::win32 {
 
 class Win32Display {
   public:
+    // The message font, and the program icon at the system's icon size (task switcher, About
+    // picture) and at its small icon size (title bar, taskbar), for one resolution.
+    struct Tools {
+        FontHandle font;
+        IconHandle icon;
+        IconHandle smallIcon;
+    };
+
     Win32Display();
     Win32Display(const Win32Display&) = delete;
     Win32Display& operator=(const Win32Display&) = delete;
 
-    int dpi() const { return dpi_; }
+    // The resolution windows open at: the system's.
+    int systemDpi() const { return systemDpi_; }
+    // The tools for a resolution, made when first asked for and kept.
+    const Tools& at(int dpi);
 
-    HFONT font() const { return font_.get(); }
-    // The program icon at the system's icon size (title bar switcher, About picture) and at its
-    // small icon size (title bar, taskbar).
-    HICON icon() const { return icon_.get(); }
-    HICON smallIcon() const { return smallIcon_.get(); }
+    // The resolution of the screen a window stands on.
+    static int dpiOf(HWND window);
+    // The size of a window whose client area has this size, with its frame at this resolution.
+    static PixelSize frameAround(PixelSize client, DWORD style, DWORD extendedStyle, int dpi);
 
     // 0x80000000 plus an index is the system colour of that index; anything else is 0x00BBGGRR.
     static COLORREF colourRef(Colour colour);
@@ -46,10 +57,8 @@ class Win32Display {
     std::function<bool()> highContrast;
 
   private:
-    int dpi_;
-    FontHandle font_;
-    IconHandle icon_;
-    IconHandle smallIcon_;
+    int systemDpi_;
+    std::map<int, Tools> tools_;
     std::map<Colour, BrushHandle> solidBrushes_;
 };
 

@@ -53,4 +53,9 @@ void registerPictureClass() {
     (void)registered;
 }
 
+void setPictureIcon(HWND picture, HICON icon) {
+    SetWindowLongPtrW(picture, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(icon));
+    InvalidateRect(picture, nullptr, TRUE);
+}
+
 }  // namespace quantaro::win32

@@ -12,5 +12,7 @@ inline constexpr const wchar_t* pictureClassName = L"QuantaroPicture";
 // Registers the picture's window class, once per process; the icon to show is the creation
 // parameter of CreateWindowExW.
 void registerPictureClass();
+// Shows another icon: the one drawn for the resolution the window moved to.
+void setPictureIcon(HWND picture, HICON icon);
 
 }  // namespace quantaro::win32

@@ -1,6 +1,8 @@
 // Creating a window and its controls from the layout table, and the window procedure.
 #include "runtime/win32/win32_window.h"
 
+#include <cmath>
+
 #include "runtime/run_time_error.h"
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/win32_text.h"
@@ -34,28 +36,36 @@ void Win32Window::registerClass() {
 }
 
 Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEvents& events)
-    : backend_(backend), plan_(plan), events_(events) {
-    const Win32Display& display = backend.display();
+    : backend_(backend),
+      plan_(plan),
+      events_(events),
+      dpi_(static_cast<int>(std::lround(plan.dotsPerInch()))) {
     const FormLayout& layout = plan.layout();
-    const DWORD extendedStyle = extendedStyleOf(layout);
-    RECT frame{0, 0, plan.clientSize().width, plan.clientSize().height};
-    AdjustWindowRectEx(&frame, windowStyle, FALSE, extendedStyle);
+    const PixelSize frame = frameSize(plan.clientSize(), dpi_);
     // A window without a taskbar button of its own belongs to the back end's hidden owner.
     const HWND owner = layout.showInTaskbar ? nullptr : backend.taskbarHidingOwner();
-    handle_.reset(CreateWindowExW(extendedStyle, formClassName,
+    handle_.reset(CreateWindowExW(extendedStyleOf(layout), formClassName,
                                   wideFromUtf8(layout.caption).c_str(), windowStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                                  owner, nullptr, GetModuleHandleW(nullptr), nullptr));
+                                  CW_USEDEFAULT, frame.width, frame.height, owner, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr));
     if (!handle_) {
         throwLastError("CreateWindowExW of a form");
     }
     SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    // Both sizes drawn for their pixel size: a small icon the system shrank from the big one
-    // would lose the fine digits.
-    SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(display.icon()));
-    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(display.smallIcon()));
+    setIcons(backend_.display().at(dpi_));
     createControls();
     backend_.windowOpened(*this);
+}
+
+// Both sizes drawn for their pixel size: a small icon the system shrank from the big one would
+// lose the fine digits.
+void Win32Window::setIcons(const Win32Display::Tools& tools) {
+    SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(tools.icon.get()));
+    SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(tools.smallIcon.get()));
+}
+
+PixelSize Win32Window::frameSize(PixelSize client, int dpi) const {
+    return Win32Display::frameAround(client, windowStyle, extendedStyleOf(plan_.layout()), dpi);
 }
 
 Win32Window::~Win32Window() {
@@ -89,11 +99,12 @@ void Win32Window::createControls() {
         }
     }
     std::vector<std::unique_ptr<Win32Control>> made(plan_.controls().size());
+    const Win32Display::Tools& tools = backend_.display().at(dpi_);
     for (const std::size_t index : order) {
         const ControlPlan& control = plan_.control(index);
         made[index] = std::make_unique<Win32Control>(
             handle(), control, creationFor(control, firstControlId + static_cast<int>(index)),
-            backend_.display());
+            tools);
     }
     controls_ = std::move(made);
 }
@@ -115,6 +126,11 @@ void Win32Window::setCaption(const std::string& caption) {
 
 void Win32Window::show() {
     if (!shownBefore_) {
+        // The system's resolution is the one the program started with; the screen may have
+        // another now.
+        if (const int dpi = Win32Display::dpiOf(handle()); dpi != dpi_) {
+            followScreen(dpi, {0, 0});
+        }
         centre();
         shownBefore_ = true;
     }
@@ -183,6 +199,12 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case DM_GETDEFID:
             return OnGetDefaultId();
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_GETDPISCALEDSIZE:
+            *reinterpret_cast<SIZE*>(lParam) = OnGetDpiScaledSize(static_cast<int>(wParam));
+            return TRUE;
     }
     return DefWindowProcW(handle(), message, wParam, lParam);
 }
@@ -257,6 +279,45 @@ LRESULT Win32Window::OnGetDefaultId() const {
         return MAKELRESULT(GetDlgCtrlID(controls_[*button]->handle()), DC_HASDEFID);
     }
     return 0;
+}
+
+// The window moved to a screen of another resolution, or its screen's resolution changed. The
+// system suggests where it goes; its size comes from its plan.
+void Win32Window::OnDpiChanged(int dpi, const RECT& suggested) {
+    followScreen(dpi, {suggested.left, suggested.top});
+}
+
+// Asked before a move to another resolution, so that the place the system then suggests fits
+// the size the window will take.
+SIZE Win32Window::OnGetDpiScaledSize(int dpi) {
+    const LayoutPlan planned(plan_.layout(), backend_.screenFactsAt(dpi));
+    const PixelSize frame = frameSize(planned.clientSize(), dpi);
+    return {frame.width, frame.height};
+}
+
+void Win32Window::followScreen(int dpi, POINT topLeft) {
+    dpi_ = dpi;
+    events_.screenChanged(backend_.screenFactsAt(dpi));
+    const Win32Display::Tools& tools = backend_.display().at(dpi);
+    setIcons(tools);
+    for (const auto& control : controls_) {
+        control->followPlan(tools);
+    }
+    const PixelSize frame = frameSize(plan_.clientSize(), dpi);
+    SetWindowPos(handle(), nullptr, topLeft.x, topLeft.y, frame.width, frame.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // A frame drawn thicker or thinner than the system reckons for the resolution (Windows
+    // before 10 reckons at its own) would change the client area: the window grows or shrinks
+    // by the difference.
+    RECT client;
+    GetClientRect(handle(), &client);
+    const PixelSize error{plan_.clientSize().width - client.right,
+                          plan_.clientSize().height - client.bottom};
+    if (error.width != 0 || error.height != 0) {
+        SetWindowPos(handle(), nullptr, 0, 0, frame.width + error.width,
+                     frame.height + error.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(handle(), nullptr, TRUE);
 }
 
 // Enter presses the focused button, or the default one while the focus is elsewhere; the heavy

@@ -48,8 +48,15 @@ class Win32Window final : public Window {
     void OnActivate(bool active);
     void OnClose();
     LRESULT OnGetDefaultId() const;
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    SIZE OnGetDpiScaledSize(int dpi);
 
     void createControls();
+    void setIcons(const Win32Display::Tools& tools);
+    // The window's size with its frame, for a client area planned at this resolution.
+    PixelSize frameSize(PixelSize client, int dpi) const;
+    // Plans the window again for a screen of this resolution and moves it and every control.
+    void followScreen(int dpi, POINT topLeft);
     Win32Control* controlOf(HWND handle);
     void centre();
 
@@ -57,6 +64,7 @@ class Win32Window final : public Window {
     const LayoutPlan& plan_;
     WindowEvents& events_;
     WindowHandle handle_;
+    int dpi_;  // the resolution of the screen it stands on, which its plan is made for
     std::vector<std::unique_ptr<Win32Control>> controls_;  // in the plan's order
     HWND focusToRestore_ = nullptr;
     bool shownBefore_ = false;

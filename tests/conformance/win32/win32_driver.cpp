@@ -176,7 +176,7 @@ class Win32Driver final : public WindowDriver {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         pump();
     }
-    int dotsPerInch() override { return backend_.display().dpi(); }
+    int dotsPerInch() override { return backend_.display().systemDpi(); }
     Rect bounds(std::string_view form, std::string_view control) override {
         RECT bounds = windowRect(handleOf(*this, form, control));
         MapWindowPoints(nullptr, handleOf(*this, form), reinterpret_cast<POINT*>(&bounds), 2);

@@ -1,14 +1,59 @@
 // What only the Win32 back end has to get right: the styles that give a fixed border, a
 // taskbar button to the converter window alone and the program icon; the system's message
-// font in every control; the High Contrast colours; and every window enabled again after a
-// message box. Everything else
-// is in the conformance suite.
+// font in every control; a new layout when a window's screen changes resolution; the High
+// Contrast colours; and every window enabled again after a message box. Everything else is in
+// the conformance suite.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "conformance/win32/win32_driver.h"
+#include "runtime/layout_plan.h"
 
 namespace quantaro::testing {
 namespace {
+
+LOGFONTW messageFontAt(int dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    return metrics.lfMessageFont;
+}
+
+LOGFONTW fontOf(HWND window) {
+    LOGFONTW font{};
+    const auto used = SendMessageW(window, WM_GETFONT, 0, 0);
+    GetObjectW(reinterpret_cast<HFONT>(used), sizeof font, &font);
+    return font;
+}
+
+int iconWidth(HICON icon) {
+    ICONINFO info{};
+    BITMAP bitmap{};
+    GetIconInfo(icon, &info);
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Where every control of a window belongs at a resolution: the window's table planned with the
+// message font drawn for that resolution.
+LayoutPlan planAt(const FormLayout& layout, int dpi) {
+    const LOGFONTW font = messageFontAt(dpi);
+    return LayoutPlan(layout, {static_cast<double>(dpi), [font](std::string_view text) {
+                                   const std::wstring wide(text.begin(), text.end());
+                                   const HDC dc = GetDC(nullptr);
+                                   const HFONT made = CreateFontIndirectW(&font);
+                                   const HGDIOBJ previous = SelectObject(dc, made);
+                                   SIZE extent{};
+                                   GetTextExtentPoint32W(dc, wide.data(),
+                                                         static_cast<int>(wide.size()), &extent);
+                                   DeleteObject(SelectObject(dc, previous));
+                                   ReleaseDC(nullptr, dc);
+                                   return static_cast<int>(extent.cx);
+                               }});
+}
 
 TEST(Win32Windows, HaveFixedBordersTheMessageFontAndOnlyTheConverterWindowATaskbarButton) {
     const auto program = startOnWindowSystem();
@@ -49,6 +94,54 @@ TEST(Win32Windows, HaveFixedBordersTheMessageFontAndOnlyTheConverterWindowATaskb
             EXPECT_EQ(std::wstring(font.lfFaceName), metrics.lfMessageFont.lfFaceName) << row.name;
             EXPECT_EQ(font.lfHeight, metrics.lfMessageFont.lfHeight) << row.name;
         }
+    }
+}
+
+// A window moved to a screen of another resolution is laid out again for it: every control at
+// its place in the plan for that resolution, in the message font and with the icons drawn for
+// it. Wine raises no WM_DPICHANGED of its own, so the test sends it as Windows would.
+TEST(Win32Windows, MovedToAScreenOfAnotherResolutionFollowTheirPlanForIt) {
+    const auto program = startOnWindowSystem();
+    program->pressAlt('a');
+    for (const int dpi : {144, 192, 96}) {
+        for (const char* form : {"frmMain", "frmAbout"}) {
+            const HWND window = handleOf(*program, form);
+            RECT suggested{40, 30, 400, 300};
+            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+            const LayoutPlan expected = planAt(program->form(form).layout(), dpi);
+            const std::string at = std::string(form) + " at " + std::to_string(dpi);
+            const Rect frame = program->frame(form);
+            EXPECT_EQ(frame.left, 40) << at;
+            EXPECT_EQ(frame.top, 30) << at;
+            const Rect client = program->bounds(form, "");
+            EXPECT_EQ(client.width, expected.clientSize().width) << at;
+            EXPECT_EQ(client.height, expected.clientSize().height) << at;
+            for (const ControlPlan& control : expected.controls()) {
+                const PixelRect& place = control.inWindow;
+                Rect drawn = program->bounds(form, control.row->name);
+                if (control.row->kind == ControlKind::DropDownList) {
+                    drawn.height = place.height;  // the system's, as its font needs
+                }
+                EXPECT_EQ(drawn, (Rect{place.left, place.top, place.width, place.height}))
+                    << at << ' ' << control.row->name;
+                if (control.row->kind != ControlKind::Picture) {
+                    EXPECT_EQ(fontOf(handleOf(*program, form, control.row->name)).lfHeight,
+                              messageFontAt(dpi).lfHeight)
+                        << at << ' ' << control.row->name;
+                }
+            }
+            const auto icon = [&](WPARAM size) {
+                return iconWidth(
+                    reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, size, 0)));
+            };
+            EXPECT_EQ(icon(ICON_BIG), GetSystemMetricsForDpi(SM_CXICON, dpi)) << at;
+            EXPECT_EQ(icon(ICON_SMALL), GetSystemMetricsForDpi(SM_CXSMICON, dpi)) << at;
+        }
+        const HWND picture = handleOf(*program, "frmAbout", "picIcon");
+        EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(GetWindowLongPtrW(picture, GWLP_USERDATA))),
+                  GetSystemMetricsForDpi(SM_CXICON, dpi))
+            << dpi;
     }
 }
 
