@@ -1,8 +1,9 @@
 // The control's accessible object: the system's standard one, with three answers of our own.
 #include "runtime/win32/win32_accessible.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
+
+#include <map>
 
 namespace quantaro::win32 {
 
@@ -207,34 +208,45 @@ LRESULT accessibleObject(HWND control, WPARAM flags,
     return result < 0 ? 0 : result;
 }
 
-using Facts = std::shared_ptr<const AccessibleFacts>;
+// Each answering control's facts and the window procedure it had before. They are kept in the
+// program, not where the system's subclassing keeps its link, a window property: Wine looks
+// that up with a call to its server on every message the control gets.
+struct Answering {
+    WNDPROC previous;
+    std::shared_ptr<const AccessibleFacts> facts;
+};
 
-LRESULT CALLBACK AnsweringProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR id, DWORD_PTR data) {
-    auto* facts = reinterpret_cast<Facts*>(data);
+std::map<HWND, Answering>& answeringControls() {
+    static std::map<HWND, Answering> controls;
+    return controls;
+}
+
+LRESULT CALLBACK AnsweringProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& controls = answeringControls();
+    const auto found = controls.find(control);
+    const WNDPROC previous = found->second.previous;
     switch (message) {
         case WM_GETOBJECT:
             if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-                if (const LRESULT answer = accessibleObject(control, wParam, *facts)) {
+                if (const LRESULT answer = accessibleObject(control, wParam, found->second.facts)) {
                     return answer;
                 }
             }
             break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(control, AnsweringProc, id);
-            delete facts;
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+            controls.erase(found);
             break;
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return CallWindowProcW(previous, control, message, wParam, lParam);
 }
 
 }  // namespace
 
 void answerScreenReaders(HWND control, std::shared_ptr<const AccessibleFacts> facts) {
-    auto* kept = new Facts(std::move(facts));
-    if (!SetWindowSubclass(control, AnsweringProc, 1, reinterpret_cast<DWORD_PTR>(kept))) {
-        delete kept;
-    }
+    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+    answeringControls().insert_or_assign(control, Answering{previous, std::move(facts)});
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnsweringProc));
 }
 
 }  // namespace quantaro::win32

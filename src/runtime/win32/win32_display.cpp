@@ -76,7 +76,11 @@ constexpr Colour highlightText = 0x8000000E;
 
 }  // namespace
 
-Win32Display::Win32Display() : highContrast(systemHighContrast), systemDpi_(screenDpi()) {}
+Win32Display::Win32Display() : highContrast(systemHighContrast()), systemDpi_(screenDpi()) {}
+
+void Win32Display::settingsChanged() {
+    highContrast = systemHighContrast();
+}
 
 const Win32Display::Tools& Win32Display::at(int dpi) {
     const auto known = tools_.find(dpi);
@@ -113,7 +117,7 @@ COLORREF Win32Display::colourRef(Colour colour) {
 }
 
 Win32Display::ControlPaint Win32Display::controlPaint(Colour back, Colour fore) const {
-    if (!highContrast()) {
+    if (!highContrast) {
         return {back, fore};
     }
     if (!isSystemColour(back)) {

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <map>
 
 #include "runtime/colour.h"
@@ -53,8 +52,11 @@ class Win32Display {
         Colour fore;
     };
     ControlPaint controlPaint(Colour back, Colour fore) const;
-    // Whether a High Contrast theme is on; tests may answer in the system's place.
-    std::function<bool()> highContrast;
+    // Whether a High Contrast theme is on: asked of the system at the start and whenever it
+    // tells the windows that a setting changed (every control paint would otherwise ask again).
+    // Tests may set it.
+    bool highContrast;
+    void settingsChanged();
 
   private:
     int systemDpi_;

@@ -134,7 +134,11 @@ void Win32Window::show() {
         centre();
         shownBefore_ = true;
     }
+    // A window shown for the first time comes to the front, active, by itself.
     ShowWindow(handle(), SW_SHOW);
+    if (GetForegroundWindow() == handle() && GetActiveWindow() == handle()) {
+        return;
+    }
     SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     // Brought to the front is not yet active: while the program is in the foreground already,
     // the window the user clicked in would keep the keys without this.
@@ -189,6 +193,7 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE:
             // A High Contrast theme turned on or off: every control asks for its colours again.
+            backend_.display().settingsChanged();
             RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         case WM_ACTIVATE:

@@ -313,8 +313,7 @@ std::unique_ptr<WindowDriver> startOnWindowSystem() {
 }
 
 void assumeHighContrast(WindowDriver& program, bool on) {
-    dynamic_cast<Win32Driver&>(program).backend().display().highContrast =
-        on ? [] { return true; } : [] { return false; };
+    dynamic_cast<Win32Driver&>(program).backend().display().highContrast = on;
 }
 
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control) {
