@@ -66,8 +66,7 @@ ControlCreation creationFor(const ControlPlan& plan, int id) {
     const ClassAndStyle kind = classAndStyle(*plan.row, isDefault(plan));
     const PixelRect& place = plan.inWindow;
     return {kind.className,
-            kind.style | WS_CHILD | WS_VISIBLE |
-                (plan.abilities.takesFocus ? focusable : 0),
+            kind.style | WS_CHILD | WS_VISIBLE | (plan.abilities.takesFocus ? focusable : 0),
             kind.exStyle,
             {place.left, place.top, place.left + place.width, place.top + place.height},
             id};
