@@ -3,6 +3,8 @@
 #include "runtime/qt/qt_program_icon.h"
 
 #include <QCoreApplication>
+#include <QImageReader>
+#include <QPixmap>
 #include <QVariant>
 #include <array>
 
@@ -19,12 +21,16 @@ namespace {
 // The sizes the resource holds: those of title bars and taskbars (see src/resources).
 constexpr std::array sizes = {16, 24, 32, 48, 64};
 
-// Qt reads and decodes every file as it is added, so this runs once, for programIcon below.
+// Each file is read as the PNG it is: a reader left to find the format out would first load
+// every image-format plugin installed, to ask each whether the file is its kind. Runs once,
+// for programIcon below.
 QIcon loadIconSet() {
     initialiseIconResource();
     QIcon icon;
     for (const int size : sizes) {
-        icon.addFile(QStringLiteral(":/icons/quantaro_%1.png").arg(size), QSize(size, size));
+        QImageReader reader(QStringLiteral(":/icons/quantaro_%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }
