@@ -14,7 +14,9 @@ source "$(dirname "$0")/startup_rounds.sh"
 if [[ -z ${DISPLAY:-} ]]; then
     # Xvfb picks a free display number and writes it to the descriptor it is given.
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$display_file" >/dev/null 2>&1 &
+    # -noreset: a desktop's X server goes on when one client leaves, as its window manager
+    # stays; a bare Xvfb would start itself afresh after the program's display check.
+    Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$display_file" >/dev/null 2>&1 &
     xvfb=$!
     trap 'kill $xvfb; rm -f "$display_file"' EXIT
     for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.1; done

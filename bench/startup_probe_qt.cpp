@@ -14,7 +14,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 
+#include "runtime/qt/command_line.h"
+#include "runtime/qt/qt_display_check.h"
 #include "runtime/qt/qt_start_up.h"
 
 namespace {
@@ -86,6 +89,12 @@ void addFloorControls(QDialog& dialog) {
 
 int main(int argc, char* argv[]) {
     const bool floor = argc > 1 && std::strcmp(argv[1], "--floor") == 0;
+    // The program's own first steps, before Qt: its command line and its trial connection to
+    // the display.
+    if (!floor && (quantaro::answerCommandLine(argc, argv, std::cout, std::cerr) ||
+                   quantaro::missingDisplayMessage(argc, argv))) {
+        return 1;
+    }
 
     QApplication qtApplication(argc, argv);
     FirstPaint probe;
