@@ -19,3 +19,9 @@ done
 export DISPLAY=":$(cat "$work/display")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# The window manager is ready once it names itself on the root window; before that, a request
+# to activate a window is refused.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done

@@ -22,9 +22,9 @@ test)
     packages=("${linux[@]}" "${windows[@]}" "${packaging[@]}" libgtest-dev libgmock-dev xvfb xauth
               clang-format wine wine64 clang locales openbox xdotool x11-utils)
     ;;
-screenshots) packages=("${linux[@]}" xvfb xauth openbox xdotool imagemagick) ;;
+screenshots) packages=("${linux[@]}" xvfb xauth openbox xdotool x11-utils imagemagick) ;;
 accessibility)
-    packages=("${linux[@]}" xvfb openbox xdotool dbus at-spi2-core python3-pyatspi)
+    packages=("${linux[@]}" xvfb openbox xdotool x11-utils dbus at-spi2-core python3-pyatspi)
     ;;
 *)
     echo "usage: $0 run | windows | test | screenshots | accessibility" >&2
