@@ -134,7 +134,8 @@ void Win32Window::show() {
         centre();
         shownBefore_ = true;
     }
-    // A window shown for the first time comes to the front, active, by itself.
+    // Showing a hidden window brings it to the front and activates it; one already shown but
+    // behind another, or inactive, is brought forward here.
     ShowWindow(handle(), SW_SHOW);
     if (GetForegroundWindow() == handle() && GetActiveWindow() == handle()) {
         return;
