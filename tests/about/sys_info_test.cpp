@@ -141,10 +141,14 @@ INSTANTIATE_TEST_SUITE_P(
                     false, ""}),
     [](const auto& info) { return info.param.name; });
 
+// What the two registry places hold, what lies on disk (the file test finds it), what the
+// system would start, and what the click starts (nothing: the user is told it is unavailable).
 struct Route {
     const char* name;
-    std::function<void(Machine&)> setUp;
-    std::vector<std::string> started;  // empty: the user is told it is unavailable
+    std::vector<std::function<void(MemoryRegistry&)>> stored;
+    std::set<std::string> files;
+    std::set<std::string> startable;
+    std::vector<std::string> started;
     int keysOpened;
 };
 
@@ -152,7 +156,11 @@ class StartSysInfo : public ::testing::TestWithParam<Route> {};
 
 TEST_P(StartSysInfo, StartsExactlyTheNamedToolOrSaysItIsUnavailable) {
     Machine machine;
-    GetParam().setUp(machine);
+    for (const auto& store : GetParam().stored) {
+        store(*machine.registry);
+    }
+    machine.files = GetParam().files;
+    machine.startable = GetParam().startable;
     HeadlessProgram program(machine.services());
     program.click("cmdAbout");
     const auto log = program.click("cmdSysInfo", "frmAbout");
@@ -164,180 +172,91 @@ TEST_P(StartSysInfo, StartsExactlyTheNamedToolOrSaysItIsUnavailable) {
     machine.expectEveryKeyClosedOnce();
 }
 
-void toolPath(Machine& m, const std::string& stored) {
-    m.registry->setText(registry::localMachine, pathKey, "PATH", stored);
+// The second place: the folder that holds the tool.
+auto folder(const std::string& stored) {
+    return [stored](MemoryRegistry& r) {
+        r.setText(registry::localMachine, folderKey, "MSINFO", stored);
+    };
 }
-void toolFolder(Machine& m, const std::string& stored) {
-    m.registry->setText(registry::localMachine, folderKey, "MSINFO", stored);
+void firstKeyOnly(MemoryRegistry& r) {
+    r.addKey(registry::localMachine, pathKey);
+}
+void emptyFolder(MemoryRegistry& r) {
+    r.setValue(registry::localMachine, folderKey, "MSINFO", registry::typeText, {});
 }
 
+const std::string tools = "C:\\Tools\\msinfo32.exe";
+const std::string system32 = "C:\\Windows\\System32\\MSINFO32.EXE";
+const std::string dTools = "D:\\Tools\\MSINFO32.EXE";
+
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     AboutWindow, StartSysInfo,
     ::testing::Values(
         Route{"FromThePathOfTheFirstPlace",
-              [](Machine& m) {
-                  toolPath(m, "C:\\Tools\\msinfo32.exe\0"s);
-                  toolFolder(m, "C:\\Other\0"s);
-                  m.startable = {"C:\\Tools\\msinfo32.exe"};
-              },
-              {"C:\\Tools\\msinfo32.exe"},
-              1},
+              {text(tools + '\0'), folder("C:\\Other\0"s)}, {}, {tools}, {tools}, 1},
         Route{"APathWithBlanksIsStartedAsItStands",
-              [](Machine& m) {
-                  toolPath(m, "C:\\Program Files\\Common Files\\msinfo32.exe\0"s);
-                  m.startable = {"C:\\Program Files\\Common Files\\msinfo32.exe"};
-              },
+              {text("C:\\Program Files\\Common Files\\msinfo32.exe\0"s)}, {},
               {"C:\\Program Files\\Common Files\\msinfo32.exe"},
-              1},
+              {"C:\\Program Files\\Common Files\\msinfo32.exe"}, 1},
         Route{"FromTheFolderOfTheSecondPlace",
-              [](Machine& m) {
-                  toolFolder(m, "C:\\Windows\\System32\0"s);
-                  m.files = m.startable = {"C:\\Windows\\System32\\MSINFO32.EXE"};
-              },
-              {"C:\\Windows\\System32\\MSINFO32.EXE"},
-              2},
+              {folder("C:\\Windows\\System32\0"s)}, {system32}, {system32}, {system32}, 2},
         Route{"TheSecondPlaceWhenTheFirstKeyHasNoPath",
-              [](Machine& m) {
-                  m.registry->addKey(registry::localMachine, pathKey);
-                  toolFolder(m, "D:\\Tools\0"s);
-                  m.files = m.startable = {"D:\\Tools\\MSINFO32.EXE"};
-              },
-              {"D:\\Tools\\MSINFO32.EXE"},
-              2},
+              {firstKeyOnly, folder("D:\\Tools\0"s)}, {dTools}, {dTools}, {dTools}, 2},
         Route{"AFolderEndingInABackslashGetsASecondOne",
-              [](Machine& m) {
-                  toolFolder(m, "D:\\Tools\\\0"s);
-                  m.files = m.startable = {"D:\\Tools\\\\MSINFO32.EXE"};
-              },
-              {"D:\\Tools\\\\MSINFO32.EXE"},
-              2},
+              {folder("D:\\Tools\\\0"s)}, {"D:\\Tools\\\\MSINFO32.EXE"},
+              {"D:\\Tools\\\\MSINFO32.EXE"}, {"D:\\Tools\\\\MSINFO32.EXE"}, 2},
         Route{"TheSecondPlaceWhenTheFirstValueIsEmpty",
-              [](Machine& m) {
-                  m.registry->setValue(registry::localMachine, pathKey, "PATH", registry::typeText,
-                                       {});
-                  toolFolder(m, "D:\\Tools\0"s);
-                  m.files = m.startable = {"D:\\Tools\\MSINFO32.EXE"};
-              },
-              {"D:\\Tools\\MSINFO32.EXE"},
-              2},
+              {value(registry::typeText, {}), folder("D:\\Tools\0"s)}, {dTools}, {dTools},
+              {dTools}, 2},
         Route{"TheSecondPlaceWhenTheFirstValueIsNoText",
-              [](Machine& m) {
-                  m.registry->setValue(registry::localMachine, pathKey, "PATH", 2, bytes({'x', 0}));
-                  toolFolder(m, "D:\\Tools\0"s);
-                  m.files = m.startable = {"D:\\Tools\\MSINFO32.EXE"};
-              },
-              {"D:\\Tools\\MSINFO32.EXE"},
+              {value(2, bytes({'x', 0})), folder("D:\\Tools\0"s)}, {dTools}, {dTools}, {dTools},
               2},
-        Route{"NeitherPlaceIsSet", [](Machine&) {}, {}, 2},
-        Route{"TheFolderDoesNotHoldTheTool",
-              [](Machine& m) { toolFolder(m, "C:\\Windows\0"s); },
-              {},
-              2},
-        Route{"TheSecondPlaceIsEmpty",
-              [](Machine& m) {
-                  m.registry->setValue(registry::localMachine, folderKey, "MSINFO",
-                                       registry::typeText, {});
-              },
-              {},
-              2},
+        Route{"NeitherPlaceIsSet", {}, {}, {}, {}, 2},
+        Route{"TheFolderDoesNotHoldTheTool", {folder("C:\\Windows\0"s)}, {}, {}, {}, 2},
+        Route{"TheSecondPlaceIsEmpty", {emptyFolder}, {}, {}, {}, 2},
         // The first place is trusted without a file test, so a failed start is the end of it.
         Route{"ThePathOfTheFirstPlaceCannotBeStarted",
-              [](Machine& m) {
-                  toolPath(m, "C:\\Windows\0"s);
-                  toolFolder(m, "C:\\Windows\\System32\0"s);
-                  m.files = m.startable = {"C:\\Windows\\System32\\MSINFO32.EXE"};
-              },
-              {},
-              1},
+              {text("C:\\Windows\0"s), folder("C:\\Windows\\System32\0"s)}, {system32},
+              {system32}, {}, 1},
         // Only a path with its drive or server is tested or started: the system would complete
         // any other from the current folder. The first place then counts as not found.
         Route{"AnEmptyPathInTheFirstPlaceCountsAsNotFound",
-              [](Machine& m) {
-                  toolPath(m, "\0"s);
-                  toolFolder(m, "C:\\Windows\\System32\0"s);
-                  m.files = m.startable = {"C:\\Windows\\System32\\MSINFO32.EXE"};
-              },
-              {"C:\\Windows\\System32\\MSINFO32.EXE"},
-              2},
+              {text("\0"s), folder("C:\\Windows\\System32\0"s)}, {system32}, {system32},
+              {system32}, 2},
         Route{"ARelativePathInTheFirstPlaceCountsAsNotFound",
-              [](Machine& m) {
-                  toolPath(m, "tools\\reltool.exe\0"s);
-                  toolFolder(m, "C:\\Windows\\System32\0"s);
-                  m.files =
-                      m.startable = {"tools\\reltool.exe", "C:\\Windows\\System32\\MSINFO32.EXE"};
-              },
-              {"C:\\Windows\\System32\\MSINFO32.EXE"},
-              2},
+              {text("tools\\reltool.exe\0"s), folder("C:\\Windows\\System32\0"s)},
+              {"tools\\reltool.exe", system32}, {"tools\\reltool.exe", system32}, {system32}, 2},
         Route{"ABareFileNameInTheFirstPlaceIsNotStarted",
-              [](Machine& m) {
-                  toolPath(m, "msinfo32.exe\0"s);
-                  m.files = m.startable = {"msinfo32.exe"};
-              },
-              {},
-              2},
+              {text("msinfo32.exe\0"s)}, {"msinfo32.exe"}, {"msinfo32.exe"}, {}, 2},
         Route{"APathOnTheCurrentFolderOfADriveIsNotStarted",
-              [](Machine& m) {
-                  toolPath(m, "C:msinfo32.exe\0"s);
-                  m.files = m.startable = {"C:msinfo32.exe"};
-              },
-              {},
-              2},
+              {text("C:msinfo32.exe\0"s)}, {"C:msinfo32.exe"}, {"C:msinfo32.exe"}, {}, 2},
         Route{"APathFromTheRootOfTheCurrentDriveIsNotStarted",
-              [](Machine& m) {
-                  toolPath(m, "\\Tools\\msinfo32.exe\0"s);
-                  m.files = m.startable = {"\\Tools\\msinfo32.exe"};
-              },
-              {},
-              2},
+              {text("\\Tools\\msinfo32.exe\0"s)}, {"\\Tools\\msinfo32.exe"},
+              {"\\Tools\\msinfo32.exe"}, {}, 2},
         Route{"ANumberInTheFirstPlaceIsNoPath",
-              [](Machine& m) {
-                  m.registry->setValue(registry::localMachine, pathKey, "PATH",
-                                       registry::typeNumber, bytes({0x34, 0x12, 0, 0}));
-                  m.files = m.startable = {"4660"};
-              },
-              {},
+              {value(registry::typeNumber, bytes({0x34, 0x12, 0, 0}))}, {"4660"}, {"4660"}, {},
               2},
         Route{"AToolOnAServerIsStarted",
-              [](Machine& m) {
-                  toolPath(m, "\\\\server\\tools\\msinfo32.exe\0"s);
-                  m.startable = {"\\\\server\\tools\\msinfo32.exe"};
-              },
-              {"\\\\server\\tools\\msinfo32.exe"},
-              1},
+              {text("\\\\server\\tools\\msinfo32.exe\0"s)}, {},
+              {"\\\\server\\tools\\msinfo32.exe"}, {"\\\\server\\tools\\msinfo32.exe"}, 1},
         Route{"ARelativeFolderInTheSecondPlaceIsNotTested",
-              [](Machine& m) {
-                  toolFolder(m, "Tools\0"s);
-                  m.files = m.startable = {"Tools\\MSINFO32.EXE"};
-              },
-              {},
-              2},
+              {folder("Tools\0"s)}, {"Tools\\MSINFO32.EXE"}, {"Tools\\MSINFO32.EXE"}, {}, 2},
         // A text value ends at its first NUL, as the system reads it, before any other rule.
         Route{"APathWithJunkAfterANulStartsThePartBeforeIt",
-              [](Machine& m) {
-                  toolPath(m, "C:\\Tools\\MSINFO32.EXE\0junk"s);
-                  m.startable = {"C:\\Tools\\MSINFO32.EXE"};
-              },
-              {"C:\\Tools\\MSINFO32.EXE"},
-              1},
+              {text("C:\\Tools\\MSINFO32.EXE\0junk"s)}, {}, {"C:\\Tools\\MSINFO32.EXE"},
+              {"C:\\Tools\\MSINFO32.EXE"}, 1},
         Route{"AFolderThatIsAProgramBeforeItsNulsIsNoFolder",
-              [](Machine& m) {
-                  toolFolder(m, "C:\\evil.exe\0\0"s);
-                  m.files = m.startable = {"C:\\evil.exe"};
-              },
-              {},
-              2},
+              {folder("C:\\evil.exe\0\0"s)}, {"C:\\evil.exe"}, {"C:\\evil.exe"}, {}, 2},
         Route{"AFolderEndingInTwoNulsStillHoldsTheTool",
-              [](Machine& m) {
-                  toolFolder(m, "C:\\Tools\0\0"s);
-                  m.files = m.startable = {"C:\\Tools\\MSINFO32.EXE"};
-              },
-              {"C:\\Tools\\MSINFO32.EXE"},
-              2}),
+              {folder("C:\\Tools\0\0"s)}, {"C:\\Tools\\MSINFO32.EXE"},
+              {"C:\\Tools\\MSINFO32.EXE"}, {"C:\\Tools\\MSINFO32.EXE"}, 2}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 TEST(AboutWindow, RepeatsTheWholeLookupAtEverySystemInfoClick) {
     Machine machine;
-    toolFolder(machine, "C:\\Tools\0"s);
+    folder("C:\\Tools\0"s)(*machine.registry);
     machine.files = machine.startable = {"C:\\Tools\\MSINFO32.EXE"};
     HeadlessProgram program(machine.services());
     program.click("cmdAbout");
