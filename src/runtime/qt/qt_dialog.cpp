@@ -31,6 +31,7 @@ QtDialog::QtDialog(const LayoutPlan& plan, WindowEvents& events)
     const FormLayout& layout = plan.layout();
     setObjectName(qtText(layout.name));
     setWindowTitle(qtText(layout.caption));
+    setWindowIcon(programIcon());
     setFixedSize(plan.clientSize().width, plan.clientSize().height);
     if (!layout.showInTaskbar) {
         keepOffTaskbar(*this);

@@ -1,6 +1,7 @@
 // What only the Qt back end has to get right: the window flags and kinds Qt offers for a fixed
-// frame with only a close button and for a window kept off the taskbar, and the picture's
-// pixmap in its sunken border. Everything else is in the conformance suite.
+// frame with only a close button and for a window kept off the taskbar, the program icon of
+// every window, and the picture's pixmap in its sunken border. Everything else is in the
+// conformance suite.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -22,6 +23,10 @@ TEST(QtWindows, HaveAFixedSizeOnlyACloseButtonAndAboutIsAnOwnerlessModelessToolW
         EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint)) << form;
         EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint)) << form;
         EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << form;
+        // Title bars, taskbars and switchers find the icon drawn at each of their sizes.
+        EXPECT_EQ(shown->windowIcon().availableSizes(),
+                  (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}))
+            << form;
     }
     const QDialog* about = shownWindow("frmAbout");
     EXPECT_EQ(about->parentWidget(), nullptr);
