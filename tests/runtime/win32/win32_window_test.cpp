@@ -143,6 +143,19 @@ TEST(Win32Windows, MovedToAScreenOfAnotherResolutionFollowTheirPlanForIt) {
                   GetSystemMetricsForDpi(SM_CXICON, dpi))
             << dpi;
     }
+    // Asked before the move, each window tells the size it will take there, frame and all.
+    for (const char* form : {"frmMain", "frmAbout"}) {
+        const HWND window = handleOf(*program, form);
+        SIZE size{};
+        ASSERT_TRUE(
+            SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&size)));
+        RECT frame{};
+        AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
+                                 GetWindowLongW(window, GWL_EXSTYLE), 144);
+        const PixelSize client = planAt(program->form(form).layout(), 144).clientSize();
+        EXPECT_EQ(size.cx - (frame.right - frame.left), client.width) << form;
+        EXPECT_EQ(size.cy - (frame.bottom - frame.top), client.height) << form;
+    }
 }
 
 // A High Contrast theme shows only its own colours: the entered box takes the theme's
