@@ -36,12 +36,9 @@ void Win32Window::registerClass() {
 }
 
 Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEvents& events)
-    : backend_(backend),
-      plan_(plan),
-      events_(events),
-      dpi_(static_cast<int>(std::lround(plan.dotsPerInch()))) {
+    : backend_(backend), plan_(plan), events_(events) {
     const FormLayout& layout = plan.layout();
-    const PixelSize frame = frameSize(plan.clientSize(), dpi_);
+    const PixelSize frame = frameSize(plan.clientSize(), dpi());
     // A window without a taskbar button of its own belongs to the back end's hidden owner.
     const HWND owner = layout.showInTaskbar ? nullptr : backend.taskbarHidingOwner();
     handle_.reset(CreateWindowExW(extendedStyleOf(layout), formClassName,
@@ -52,7 +49,7 @@ Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEv
         throwLastError("CreateWindowExW of a form");
     }
     SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    setIcons(backend_.display().at(dpi_));
+    setIcons(backend_.display().at(dpi()));
     createControls();
     backend_.windowOpened(*this);
 }
@@ -62,6 +59,10 @@ Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEv
 void Win32Window::setIcons(const Win32Display::Tools& tools) {
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(tools.icon.get()));
     SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(tools.smallIcon.get()));
+}
+
+int Win32Window::dpi() const {
+    return static_cast<int>(std::lround(plan_.dotsPerInch()));
 }
 
 PixelSize Win32Window::frameSize(PixelSize client, int dpi) const {
@@ -99,7 +100,7 @@ void Win32Window::createControls() {
         }
     }
     std::vector<std::unique_ptr<Win32Control>> made(plan_.controls().size());
-    const Win32Display::Tools& tools = backend_.display().at(dpi_);
+    const Win32Display::Tools& tools = backend_.display().at(dpi());
     for (const std::size_t index : order) {
         const ControlPlan& control = plan_.control(index);
         made[index] = std::make_unique<Win32Control>(
@@ -128,7 +129,7 @@ void Win32Window::show() {
     if (!shownBefore_) {
         // The system's resolution is the one the program started with; the screen may have
         // another now.
-        if (const int dpi = Win32Display::dpiOf(handle()); dpi != dpi_) {
+        if (const int dpi = Win32Display::dpiOf(handle()); dpi != this->dpi()) {
             followScreen(dpi, {0, 0});
         }
         centre();
@@ -302,7 +303,6 @@ SIZE Win32Window::OnGetDpiScaledSize(int dpi) {
 }
 
 void Win32Window::followScreen(int dpi, POINT topLeft) {
-    dpi_ = dpi;
     events_.screenChanged(backend_.screenFactsAt(dpi));
     const Win32Display::Tools& tools = backend_.display().at(dpi);
     setIcons(tools);

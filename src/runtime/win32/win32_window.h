@@ -53,6 +53,8 @@ class Win32Window final : public Window {
 
     void createControls();
     void setIcons(const Win32Display::Tools& tools);
+    // The resolution of the screen the window stands on: the one its plan is made for.
+    int dpi() const;
     // The window's size with its frame, for a client area planned at this resolution.
     PixelSize frameSize(PixelSize client, int dpi) const;
     // Plans the window again for a screen of this resolution and moves it and every control.
@@ -64,7 +66,6 @@ class Win32Window final : public Window {
     const LayoutPlan& plan_;
     WindowEvents& events_;
     WindowHandle handle_;
-    int dpi_;  // the resolution of the screen it stands on, which its plan is made for
     std::vector<std::unique_ptr<Win32Control>> controls_;  // in the plan's order
     HWND focusToRestore_ = nullptr;
     bool shownBefore_ = false;
