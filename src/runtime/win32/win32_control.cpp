@@ -7,6 +7,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "runtime/layout_check.h"
 #include "runtime/win32/win32_handles.h"
 #include "runtime/win32/win32_picture.h"
 #include "runtime/win32/win32_text.h"
@@ -46,12 +47,6 @@ ClassAndStyle classAndStyle(const ControlLayout& row, bool isDefault) {
     throw std::logic_error("control " + std::string(row.name) + " has no known kind");
 }
 
-bool isDefault(const ControlPlan& plan) {
-    return plan.row->kind == ControlKind::Button &&
-           (plan.row->role == ButtonRole::Default ||
-            plan.row->role == ButtonRole::DefaultAndCancel);
-}
-
 std::wstring entryText(HWND list, LRESULT entry) {
     std::wstring text(static_cast<std::size_t>(SendMessageW(list, CB_GETLBTEXTLEN, entry, 0)) + 1,
                       L'\0');
@@ -63,7 +58,7 @@ std::wstring entryText(HWND list, LRESULT entry) {
 }  // namespace
 
 ControlCreation creationFor(const ControlPlan& plan, int id) {
-    const ClassAndStyle kind = classAndStyle(*plan.row, isDefault(plan));
+    const ClassAndStyle kind = classAndStyle(*plan.row, isDefaultButton(*plan.row));
     const PixelRect& place = plan.inWindow;
     return {kind.className,
             kind.style | WS_CHILD | WS_VISIBLE | (plan.abilities.takesFocus ? focusable : 0),
