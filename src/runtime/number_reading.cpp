@@ -17,9 +17,55 @@
 namespace quantaro {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+// Blanks around a number are the Unicode white space: besides the space, tab, line feed and
+// carriage return a pasted "1024\n" brings, the no-break and the typographic spaces. In UTF-8,
+// the ones beyond ASCII:
+constexpr std::string_view kWideBlanks[] = {"\u0085", "\u00A0", "\u1680", "\u2000", "\u2001",
+                                            "\u2002", "\u2003", "\u2004", "\u2005", "\u2006",
+                                            "\u2007", "\u2008", "\u2009", "\u200A", "\u2028",
+                                            "\u2029", "\u202F", "\u205F", "\u3000"};
+
+bool isAsciiBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
+bool isAscii(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+std::size_t leadingBlankLength(std::string_view text) {
+    if (text.empty() || isAscii(text.front())) {
+        return !text.empty() && isAsciiBlank(text.front()) ? 1 : 0;
+    }
+    for (const std::string_view blank : kWideBlanks) {
+        if (text.starts_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+std::size_t trailingBlankLength(std::string_view text) {
+    if (text.empty() || isAscii(text.back())) {
+        return !text.empty() && isAsciiBlank(text.back()) ? 1 : 0;
+    }
+    for (const std::string_view blank : kWideBlanks) {
+        if (text.ends_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+std::string_view withoutSurroundingBlanks(std::string_view text) {
+    while (const std::size_t length = leadingBlankLength(text)) {
+        text.remove_prefix(length);
+    }
+    while (const std::size_t length = trailingBlankLength(text)) {
+        text.remove_suffix(length);
+    }
+    return text;
+}
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -50,14 +96,9 @@ struct TypedNumber {
 // Plain pointer scanning, because this runs for every value read from a form and should stay
 // quick even in unoptimised builds.
 TypedNumber parseTyped(std::string_view text, std::string_view decimalSeparator) {
+    text = withoutSurroundingBlanks(text);
     const char* p = text.data();
-    const char* end = p + text.size();
-    while (p != end && isBlank(*p)) {
-        ++p;
-    }
-    while (end != p && isBlank(end[-1])) {
-        --end;
-    }
+    const char* const end = p + text.size();
 
     TypedNumber number;
     p = skipSign(p, end, number.negative);

@@ -78,6 +78,19 @@ INSTANTIATE_TEST_SUITE_P(
                 "Terrabytes (TB)",
                 {"1.3194139533312E+213", "1.649267441664E+212", "1.610612736E+209", "1.572864E+206",
                  "1.536E+203", "1.5E+200"}},
+        // Small figures stay positional while at most 15 digits follow the separator; an
+        // exact tie at the 15th digit (2.384185791015625E-07) is rounded up, and the next box
+        // is computed from the rounded figure.
+        Example{"SmallFiguresInTheirShortestPositionalForm",
+                "32",
+                "Bytes",
+                {"256", "32", "0.03125", "0.000030517578125", "2.98023223876953E-08",
+                 "2.91038304567337E-11"}},
+        Example{"ExactTiesAreRoundedUp",
+                "2",
+                "Bits",
+                {"2", "0.25", "0.000244140625", "2.38418579101563E-07", "2.3283064365387E-10",
+                 "2.27373675443232E-13"}},
         // A box far along the chain is computed from its shortened neighbour, so it differs
         // in its last digit from a direct conversion of the input (1.52755444273859E-08).
         Example{"EachStepReadsTheShownDigits",
