@@ -53,9 +53,10 @@ class Backend {
     virtual ScreenFacts screenFacts() = 0;
     // The plan outlives the window.
     virtual std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) = 0;
-    // Modal for the whole program: no window takes input until the box is dismissed.
-    virtual void messageBox(const std::string& prompt, MessageIcon icon,
-                            const std::string& title) = 0;
+    // Modal for the whole program: no window takes input until the box is dismissed. The box
+    // belongs to owner, the window it speaks for, and stands over it; nullptr: to no window.
+    virtual void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                            Window* owner) = 0;
     // Leaves the event loop with this exit status, once the event in hand is done; called once
     // no window remains, or by End.
     virtual void quit(int exitStatus) = 0;

@@ -38,6 +38,8 @@ class Form : private WindowEvents {
     Window& window();
     const LayoutPlan& plan();
     const FormLayout& layout() const { return layout_; }
+    // The window while the form is loaded, else nullptr; asking does not load the form.
+    Window* windowIfLoaded() const { return window_.get(); }
 
   protected:
     virtual void Form_Load() {}

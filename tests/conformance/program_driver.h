@@ -25,7 +25,7 @@
 namespace quantaro::testing {
 
 // A message box the program showed; blocking: no window of the program took input under it.
-// Its owner is the form whose window it belongs to; empty where the toolkit's boxes have none.
+// Its owner is the form whose window it belongs to; empty: none.
 struct ShownBox {
     std::string title, text;
     MessageIcon icon;

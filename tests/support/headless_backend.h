@@ -90,7 +90,8 @@ class HeadlessBackend : public Backend {
   public:
     ScreenFacts screenFacts() override;
     std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
-    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
+    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                    Window* owner) override;
     void quit(int exitStatus) override {
         ++quitCount;
         this->exitStatus = exitStatus;

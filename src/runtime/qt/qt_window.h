@@ -20,6 +20,8 @@ class QtWindow final : public Window {
     void setCaption(const std::string& caption) override;
     void show() override;
 
+    QDialog& dialog() const { return *dialog_; }
+
   private:
     struct Discard {
         void operator()(QtDialog* dialog) const { dialog->discard(); }

@@ -256,9 +256,10 @@ class QtDriver final : public WindowDriver {
         }
         using enum MessageIcon;  // in the order of Qt's icons
         static const MessageIcon icons[] = {None, Information, Exclamation, Critical, Question};
-        boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
-                         icons[box->icon()], box->buttons().size() == 1,
-                         box->windowModality() == Qt::ApplicationModal, ""});
+        boxes.push_back(
+            {box->windowTitle().toStdString(), box->text().toStdString(), icons[box->icon()],
+             box->buttons().size() == 1, box->windowModality() == Qt::ApplicationModal,
+             box->parentWidget() ? box->parentWidget()->objectName().toStdString() : ""});
         QTest::keyClick(box, Qt::Key_Return);
     }
 
