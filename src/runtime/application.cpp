@@ -68,7 +68,7 @@ void Application::run(Form* form, const std::function<void()>& handler) {
         handler();
     } catch (const RunTimeError& error) {
         // The handler is abandoned at the failing step; whatever it wrote before stays.
-        msgBox(error.description(), msgbox::critical);
+        msgBox(error.report(), msgbox::critical);
     } catch (const std::exception& error) {
         endWithFailure(error.what());
     } catch (...) {

@@ -55,7 +55,8 @@ TEST_P(EveryBackEnd, MessageBoxesAreTitledQuantaroAndBlockEveryWindowWhileUp) {
         {"", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
         {"", "Bytes", "frmMain", "cmdConvert", "Insert a value", MessageIcon::Exclamation,
          "txtUnit"},
-        {"abc", "Bytes", "frmMain", "cmdConvert", "Type mismatch", MessageIcon::Critical, ""},
+        {"abc", "Bytes", "frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number.",
+         MessageIcon::Critical, ""},
         {"", "", "frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time",
          MessageIcon::None, ""}};
     program->click("frmMain", "cmdAbout");

@@ -315,9 +315,9 @@ TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
         const char* form;
         const char* control;
         const char* prompt;
-    } cases[] = {{"frmMain", "txtUnit", "Type mismatch"},
+    } cases[] = {{"frmMain", "txtUnit", "Type mismatch: \"abc\" is not a number."},
                  {"frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time"},
-                 {"frmMain", "cmdConvert", "Type mismatch"}};
+                 {"frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number."}};
     program->fill("txtUnit", "abc");
     program->fill("cboUnit", "Bytes");
     for (const auto& c : cases) {
