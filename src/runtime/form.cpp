@@ -73,6 +73,10 @@ void Form::setCaption(const std::string& caption) {
     loadedWindow().setCaption(caption);
 }
 
+void Form::setDescription(const std::string& description) {
+    loadedWindow().setDescription(description);
+}
+
 void Form::clicked(std::string_view control) {
     const auto handler = std::find_if(clickHandlers_.begin(), clickHandlers_.end(),
                                       [&](const ClickHandler& h) { return h.control == control; });

@@ -46,6 +46,7 @@ class Form : private WindowEvents {
     // Refuses, with std::logic_error, a name that is no button of this form's table.
     void onClick(std::string_view control, std::function<void()> handler);
     void setCaption(const std::string& caption);
+    void setDescription(const std::string& description);
 
   private:
     // Every use of the window goes through here: the one place where a form is loaded.

@@ -228,12 +228,13 @@ class QtDriver final : public WindowDriver {
     Rgb rgb(Colour colour) override { return rgbOf(qtColour(colour)); }
 
     Accessible accessible(std::string_view form, std::string_view control) override {
-        const QAccessibleInterface* shown =
-            QAccessible::queryAccessibleInterface(&shownWidget(form, control));
+        QWidget& widget = control.empty() ? *shownWindow(form) : shownWidget(form, control);
+        const QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&widget);
         return {shown->text(QAccessible::Name).toStdString(),
                 shown->text(QAccessible::Value).toStdString(),
                 shown->text(QAccessible::Description).toStdString()};
     }
+    bool screenReadersSpeakListValues() override { return false; }
     std::string namedByLabel(std::string_view form, std::string_view label) override {
         const auto named = QAccessible::queryAccessibleInterface(&shownWidget(form, label))
                                ->relations(QAccessible::Labelled);
