@@ -134,10 +134,9 @@ void frmMain::perform(const Write& write) {
     }
     const std::string& separator = application().services().decimalSeparator;
     const double value = numberReadFrom(source, separator);
-    box(write.target)
-        .setText(textOfResult(
-            write.operation == Operation::Multiply ? value * write.factor : value / write.factor,
-            separator));
+    const double result =
+        write.operation == Operation::Multiply ? value * write.factor : value / write.factor;
+    box(write.target).setText(textOfResult(result, separator));
 }
 
 Control& frmMain::box(Box which) {
