@@ -2,8 +2,10 @@
 // and chosen units. After any conversion every read-out box is empty, the text the user
 // entered, or a number that reads back to the same text; no box spells infinity or NaN; and
 // after a conversion that failed, the next valid one shows exactly what a fresh program shows.
+// The report of a failure stays one short line, whatever was typed.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -88,9 +90,21 @@ void checkBoxes(HeadlessProgram& program, const std::vector<std::string>& log,
     }
 }
 
+// The typed text is cut at 40 characters, each written in at most six bytes (an escaped one
+// takes six); the rest of the line is the title, the icon and two short sentences.
+constexpr std::size_t longestReport = 320;
+
 bool failed(const std::vector<std::string>& log) {
     for (const std::string& entry : log) {
         if (entry.starts_with("MsgBox(Quantaro,Critical)")) {
+            const bool oneShortLine = entry.size() < longestReport &&
+                                      std::none_of(entry.begin(), entry.end(), [](char c) {
+                                          return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                                      });
+            if (!oneShortLine) {
+                std::fprintf(stderr, "the report reads %s\n", entry.c_str());
+                std::abort();
+            }
             return true;
         }
     }

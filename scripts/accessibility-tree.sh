@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Shows what a Linux screen reader learns of Quantaro: builds the program, starts it on a
 # private X server (Xvfb) under openbox with an AT-SPI bus of its own, converts 1.5 gigabytes
-# with the keyboard and prints the AT-SPI tree of both windows, and the description changes
-# screen readers hear when the entered unit changes.
+# with the keyboard and prints the AT-SPI tree of both windows (the unit list described by its
+# chosen entry, About by its title and version), and the description changes screen readers
+# hear when another unit is chosen and converted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh accessibility
@@ -29,11 +30,11 @@ xdotool key Tab Tab Tab
 xdotool type --delay 50 '1.5'
 xdotool key Tab g Return
 sleep 1
-echo "--- the converter window after converting 1.5 gigabytes:"
+echo "--- the converter window after converting 1.5 gigabytes (the unit list describes its choice):"
 tree
-echo "--- Home picks Bits in the unit list, Enter converts; screen readers hear:"
+echo "--- Home picks Bits in the unit list, Enter converts; screen readers hear the choice, then the entered box:"
 tree --events sh -c 'sleep 1; xdotool key Home Return; sleep 1.5'
-echo "--- the About window (Alt+A):"
+echo "--- the About window (Alt+A), described by its title and version:"
 xdotool key alt+a
 sleep 1
 tree | sed -n "/name='About Quantaro'/,\$p"

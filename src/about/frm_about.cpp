@@ -13,10 +13,15 @@ frmAbout::frmAbout(Application& application)
 }
 
 void frmAbout::Form_Load() {
-    setCaption("About " + std::string(app::Title));
-    lblVersion->setCaption("Version " + textFromInteger(app::Major) + "." +
-                           textFromInteger(app::Minor) + "." + textFromInteger(app::Revision));
-    lblTitle->setCaption(std::string(app::Title));
+    const std::string title(app::Title);
+    const std::string version = "Version " + textFromInteger(app::Major) + "." +
+                                textFromInteger(app::Minor) + "." + textFromInteger(app::Revision);
+    setCaption("About " + title);
+    lblVersion->setCaption(version);
+    lblTitle->setCaption(title);
+    // Screen readers pass over short labels such as these two; as the window's description they
+    // are read when the window opens.
+    setDescription(title + ", " + version);
 }
 
 void frmAbout::cmdOK_Click() {

@@ -6,7 +6,7 @@
 
 #include "app/frm_main.h"
 #include "runtime/colour.h"
-#include "runtime/number_text.h"
+#include "runtime/number_report.h"
 #include "runtime/run_time_error.h"
 
 namespace quantaro {
@@ -133,10 +133,10 @@ void frmMain::perform(const Write& write) {
         return;
     }
     const std::string& separator = application().services().decimalSeparator;
-    const double value = numberFromText(source, separator);
-    const double result = checkedResult(
-        write.operation == Operation::Multiply ? value * write.factor : value / write.factor);
-    box(write.target).setText(textFromNumber(result, separator));
+    const double value = numberReadFrom(source, separator);
+    const double result =
+        write.operation == Operation::Multiply ? value * write.factor : value / write.factor;
+    box(write.target).setText(textOfResult(result, separator));
 }
 
 Control& frmMain::box(Box which) {

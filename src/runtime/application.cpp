@@ -27,6 +27,22 @@ MessageIcon iconOfStyle(int style) {
     }
 }
 
+// Which form's event is being handled, for as long as the handler and its report run; an
+// event handled inside a message box's modal loop is that of its own form.
+class HandlingForm {
+  public:
+    HandlingForm(Form*& handling, Form* form) : handling_(handling), outer_(handling) {
+        handling_ = form;
+    }
+    ~HandlingForm() { handling_ = outer_; }
+    HandlingForm(const HandlingForm&) = delete;
+    HandlingForm& operator=(const HandlingForm&) = delete;
+
+  private:
+    Form*& handling_;
+    Form* outer_;
+};
+
 }  // namespace
 
 Application::Application(Backend& backend, SystemServices services)
@@ -35,14 +51,24 @@ Application::Application(Backend& backend, SystemServices services)
 Application::~Application() = default;
 
 void Application::dispatch(const std::function<void()>& handler) {
+    run(nullptr, handler);
+}
+
+void Application::dispatch(Form& form, const std::function<void()>& handler) {
+    run(&form, handler);
+}
+
+// The report of an error that escapes the handler speaks for the same window as its boxes.
+void Application::run(Form* form, const std::function<void()>& handler) {
     if (ended_) {
         return;
     }
+    const HandlingForm handling(handling_, form);
     try {
         handler();
     } catch (const RunTimeError& error) {
         // The handler is abandoned at the failing step; whatever it wrote before stays.
-        msgBox(error.description(), msgbox::critical);
+        msgBox(error.report(), msgbox::critical);
     } catch (const std::exception& error) {
         endWithFailure(error.what());
     } catch (...) {
@@ -64,7 +90,8 @@ void Application::endWithFailure(const std::string& what) {
 }
 
 void Application::msgBox(std::string_view prompt, int style) {
-    backend_.messageBox(std::string(prompt), iconOfStyle(style), std::string(app::Title));
+    Window* const owner = handling_ != nullptr ? handling_->windowIfLoaded() : nullptr;
+    backend_.messageBox(std::string(prompt), iconOfStyle(style), std::string(app::Title), owner);
 }
 
 void Application::End() {

@@ -47,9 +47,12 @@ class Application final : public FormHost {
 
     // Runs one event handler. A run-time error that escapes it is reported to the user here,
     // and the program goes on; any other exception is reported and ends the program with a
-    // failure status. After End nothing runs any more.
-    void dispatch(const std::function<void()>& handler) override;
+    // failure status. After End nothing runs any more. Without a form (the start-up) the
+    // message boxes belong to no window.
+    void dispatch(const std::function<void()>& handler);
+    void dispatch(Form& form, const std::function<void()>& handler) override;
 
+    // Belongs to the window of the form whose event is being handled, while it is loaded.
     void msgBox(std::string_view prompt, int style);
 
     // Unloads every form and leaves the event loop at once.
@@ -63,12 +66,14 @@ class Application final : public FormHost {
     const SystemServices& services() const { return services_; }
 
   private:
+    void run(Form* form, const std::function<void()>& handler);
     void endWithFailure(const std::string& what);
     void end(int exitStatus);
 
     Backend& backend_;
     SystemServices services_;
     std::vector<std::unique_ptr<Form>> forms_;
+    Form* handling_ = nullptr;  // the form whose event is being handled
     bool ended_ = false;
 };
 

@@ -39,6 +39,8 @@ class Window {
     // The widget of the plan's control at this index.
     virtual ControlWidget& widget(std::size_t index) = 0;
     virtual void setCaption(const std::string& caption) = 0;
+    // What a screen reader says of the window beyond its caption when it opens; empty: nothing.
+    virtual void setDescription(const std::string& description) = 0;
     // Shows the window, centred on the screen's work area the first time with the focus on the
     // plan's first control, brings it to the front and makes it the active window.
     virtual void show() = 0;
@@ -53,9 +55,10 @@ class Backend {
     virtual ScreenFacts screenFacts() = 0;
     // The plan outlives the window.
     virtual std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) = 0;
-    // Modal for the whole program: no window takes input until the box is dismissed.
-    virtual void messageBox(const std::string& prompt, MessageIcon icon,
-                            const std::string& title) = 0;
+    // Modal for the whole program: no window takes input until the box is dismissed. The box
+    // belongs to owner, the window it speaks for, and stands over it; nullptr: to no window.
+    virtual void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                            Window* owner) = 0;
     // Leaves the event loop with this exit status, once the event in hand is done; called once
     // no window remains, or by End.
     virtual void quit(int exitStatus) = 0;

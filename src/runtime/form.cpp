@@ -73,17 +73,21 @@ void Form::setCaption(const std::string& caption) {
     loadedWindow().setCaption(caption);
 }
 
+void Form::setDescription(const std::string& description) {
+    loadedWindow().setDescription(description);
+}
+
 void Form::clicked(std::string_view control) {
     const auto handler = std::find_if(clickHandlers_.begin(), clickHandlers_.end(),
                                       [&](const ClickHandler& h) { return h.control == control; });
     if (handler != clickHandlers_.end()) {
-        host_.dispatch(handler->run);
+        host_.dispatch(*this, handler->run);
     }
 }
 
 // Closing from the title bar runs none of the program's handlers: the window simply unloads.
 void Form::closeRequested() {
-    host_.dispatch([this] { Unload(); });
+    host_.dispatch(*this, [this] { Unload(); });
 }
 
 void Form::screenChanged(const ScreenFacts& screen) {

@@ -38,12 +38,15 @@ class Form : private WindowEvents {
     Window& window();
     const LayoutPlan& plan();
     const FormLayout& layout() const { return layout_; }
+    // The window while the form is loaded, else nullptr; asking does not load the form.
+    Window* windowIfLoaded() const { return window_.get(); }
 
   protected:
     virtual void Form_Load() {}
     // Refuses, with std::logic_error, a name that is no button of this form's table.
     void onClick(std::string_view control, std::function<void()> handler);
     void setCaption(const std::string& caption);
+    void setDescription(const std::string& description);
 
   private:
     // Every use of the window goes through here: the one place where a form is loaded.

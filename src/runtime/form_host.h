@@ -9,10 +9,14 @@
 
 namespace quantaro {
 
+class Form;
+
 class FormHost {
   public:
     virtual Backend& backend() = 0;
-    virtual void dispatch(const std::function<void()>& handler) = 0;
+    // Runs one event handler of this form; the message boxes shown meanwhile speak for its
+    // window.
+    virtual void dispatch(Form& form, const std::function<void()>& handler) = 0;
     virtual void formUnloaded() = 0;
 
   protected:

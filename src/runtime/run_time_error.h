@@ -1,9 +1,10 @@
 // Run-time errors of the forms runtime. They travel as exceptions; the event dispatch boundary
-// (event_dispatch.h) reports them, and only the system-information launcher catches one itself.
+// (application.h) reports them, and only the system-information launcher catches one itself.
 #pragma once
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quantaro {
 
@@ -14,6 +15,17 @@ class RunTimeError : public std::runtime_error {
 
     int number() const { return number_; }
     std::string description() const { return what(); }
+    // The same error, told what it was about, in a sentence for the user.
+    RunTimeError about(std::string detail) const {
+        RunTimeError told = *this;
+        told.detail_ = std::move(detail);
+        return told;
+    }
+    // What the user is told: the description, then what it was about where that is known
+    // ('Type mismatch: "abc" is not a number.').
+    std::string report() const {
+        return detail_.empty() ? description() : description() + ": " + detail_;
+    }
 
     static RunTimeError invalidArgument() { return {5, "Invalid procedure call or argument"}; }
     static RunTimeError overflow() { return {6, "Overflow"}; }
@@ -26,6 +38,7 @@ class RunTimeError : public std::runtime_error {
 
   private:
     int number_;
+    std::string detail_;
 };
 
 }  // namespace quantaro

@@ -25,7 +25,7 @@
 namespace quantaro::testing {
 
 // A message box the program showed; blocking: no window of the program took input under it.
-// Its owner is the form whose window it belongs to; empty where the toolkit's boxes have none.
+// Its owner is the form whose window it belongs to; empty: none.
 struct ShownBox {
     std::string title, text;
     MessageIcon icon;
@@ -137,13 +137,16 @@ class WindowDriver : public ProgramDriver {
     virtual Rgb rgb(Colour colour) = 0;  // as this back end draws the program's colour
 
     // What a screen reader learns through the platform's accessibility interfaces: a control's
-    // name, value and description, the control a label names ("" for none), and how often
-    // screen readers were told that a control's description changed (none: the platform under
-    // test cannot tell).
+    // name, value and description (no control: the window's), the control a label names (""
+    // for none), and how often screen readers were told that a control's description changed
+    // (none: the platform under test cannot tell).
     struct Accessible {
         std::string name, value, description;
     };
     virtual Accessible accessible(std::string_view form, std::string_view control) = 0;
+    // Whether the platform's screen readers speak a list's new value by themselves (Windows'
+    // do, Orca does not).
+    virtual bool screenReadersSpeakListValues() = 0;
     virtual std::string namedByLabel(std::string_view form, std::string_view label) = 0;
     virtual std::optional<int> descriptionNotices(std::string_view control) = 0;
 };

@@ -55,7 +55,8 @@ TEST_P(EveryBackEnd, MessageBoxesAreTitledQuantaroAndBlockEveryWindowWhileUp) {
         {"", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
         {"", "Bytes", "frmMain", "cmdConvert", "Insert a value", MessageIcon::Exclamation,
          "txtUnit"},
-        {"abc", "Bytes", "frmMain", "cmdConvert", "Type mismatch", MessageIcon::Critical, ""},
+        {"abc", "Bytes", "frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number.",
+         MessageIcon::Critical, ""},
         {"", "", "frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time",
          MessageIcon::None, ""}};
     program->click("frmMain", "cmdAbout");
@@ -70,7 +71,7 @@ TEST_P(EveryBackEnd, MessageBoxesAreTitledQuantaroAndBlockEveryWindowWhileUp) {
         EXPECT_EQ(box.title, "Quantaro");
         EXPECT_EQ(box.icon, c.icon) << c.prompt;
         EXPECT_TRUE(box.okOnly && box.blocking) << c.prompt;
-        EXPECT_TRUE(box.owner.empty() || box.owner == c.owner) << c.prompt;
+        EXPECT_EQ(box.owner, c.owner) << c.prompt;
         if (*c.focusAfter != '\0') {
             EXPECT_EQ(program->focused(), c.focusAfter) << c.prompt;
         }
@@ -167,6 +168,7 @@ TEST_P(EveryBackEnd, AnErrorThatIsNoRunTimeErrorIsToldAndEndsTheProgramWithAFail
     program->click("frmAbout", "cmdSysInfo");
     ASSERT_EQ(program->boxes.size(), 1u);
     EXPECT_EQ(program->boxes[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(program->boxes[0].owner, "frmAbout");
     EXPECT_NE(program->boxes[0].text.find("the program starter broke"), std::string::npos);
     EXPECT_EQ(program->endRequests(), 1);
     EXPECT_NE(program->exitStatus(), 0);

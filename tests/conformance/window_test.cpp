@@ -308,6 +308,38 @@ TEST_P(Windows, EveryControlThatTakesTheFocusIsNamedAndEachLabelNamesItsBox) {
     }
 }
 
+// Which unit is chosen is heard after each change, by the keys or by the program: it is the
+// list's value, and where screen readers do not speak a list's new value, its description as
+// well, told at each change. About's title and version, short labels that screen readers pass
+// over, describe its window.
+TEST_P(Windows, ScreenReadersHearTheChosenUnitAndAboutsTitleAndVersion) {
+    const bool describedToo = !program->screenReadersSpeakListValues();
+    int changes = 0;
+    const auto heard = [&](const std::string& chosen, const char* how) {
+        const WindowDriver::Accessible list = program->accessible("frmMain", "cboUnit");
+        EXPECT_EQ(list.value, chosen) << how;
+        EXPECT_EQ(list.description, describedToo ? chosen : "") << how;
+        if (const auto notices = program->descriptionNotices("cboUnit"); notices && describedToo) {
+            EXPECT_EQ(*notices, changes) << how;
+        }
+    };
+    heard("", "before any choice");
+    program->focus("frmMain", "cboUnit");
+    const std::pair<std::function<void()>, const char*> choices[] = {
+        {[&] { program->press(Key::Down); }, "Bits"},
+        {[&] { program->press(Key::Down); }, "Bytes"},
+        {[&] { program->type("g"); }, "Gigabytes (GB)"},
+        {[&] { program->fill("cboUnit", "Terrabytes (TB)"); }, "Terrabytes (TB)"},
+        {[&] { program->fill("cboUnit", ""); }, ""}};
+    for (const auto& [choose, chosen] : choices) {
+        choose();
+        ++changes;
+        heard(chosen, chosen);
+    }
+    program->pressAlt('a');
+    EXPECT_EQ(program->accessible("frmAbout", "").description, "Quantaro, Version 1.0.0");
+}
+
 // The box takes the focus while it is up; then the user finds the focus where it was.
 TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
     program->pressAlt('a');
@@ -315,9 +347,9 @@ TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
         const char* form;
         const char* control;
         const char* prompt;
-    } cases[] = {{"frmMain", "txtUnit", "Type mismatch"},
+    } cases[] = {{"frmMain", "txtUnit", "Type mismatch: \"abc\" is not a number."},
                  {"frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time"},
-                 {"frmMain", "cmdConvert", "Type mismatch"}};
+                 {"frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number."}};
     program->fill("txtUnit", "abc");
     program->fill("cboUnit", "Bytes");
     for (const auto& c : cases) {

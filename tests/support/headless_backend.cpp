@@ -144,7 +144,7 @@ std::unique_ptr<Window> HeadlessBackend::createWindow(const LayoutPlan& plan,
 }
 
 void HeadlessBackend::messageBox(const std::string& prompt, MessageIcon icon,
-                                 const std::string& title) {
+                                 const std::string& title, Window*) {
     log.push_back("MsgBox(" + title + "," + iconName(icon) + "):" + prompt);
 }
 

@@ -66,9 +66,11 @@ class HeadlessWindow final : public Window {
     HeadlessControl& widget(std::size_t index) override { return *controls_.at(index); }
     HeadlessControl& control(std::string_view name) { return widget(plan_.indexOf(name)); }
     void setCaption(const std::string& caption) override { caption_ = caption; }
+    void setDescription(const std::string& description) override { description_ = description; }
     void show() override;
 
     const std::string& caption() const { return caption_; }
+    const std::string& description() const { return description_; }
     bool isVisible() const { return visible_; }
     const FormLayout& layout() const { return plan_.layout(); }
 
@@ -81,6 +83,7 @@ class HeadlessWindow final : public Window {
     const LayoutPlan& plan_;
     WindowEvents& events_;
     std::string caption_;
+    std::string description_;
     bool visible_ = false;
     bool shownBefore_ = false;
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
@@ -90,7 +93,8 @@ class HeadlessBackend : public Backend {
   public:
     ScreenFacts screenFacts() override;
     std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
-    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
+    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                    Window* owner) override;
     void quit(int exitStatus) override {
         ++quitCount;
         this->exitStatus = exitStatus;

@@ -48,9 +48,14 @@ std::unique_ptr<Window> QtBackend::createWindow(const LayoutPlan& plan, WindowEv
     return std::make_unique<QtWindow>(plan, events);
 }
 
-void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) {
+void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                           Window* owner) {
+    QWidget* const parent = owner != nullptr ? &static_cast<QtWindow*>(owner)->dialog() : nullptr;
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(prompt),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, parent);
+    // Where a parent makes a box modal to its window only (a sheet), no window of the program
+    // would be kept from input; none may take any while the box is up.
+    box.setWindowModality(Qt::ApplicationModal);
     // A prompt is shown as written, never read as markup.
     box.setTextFormat(Qt::PlainText);
     // The box takes the focus; once it is dismissed, the window and control that had the focus

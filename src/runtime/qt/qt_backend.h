@@ -12,8 +12,10 @@ class QtBackend : public Backend {
     // The primary screen's logical resolution and the labels' font.
     ScreenFacts screenFacts() override;
     std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
-    // Blocks in Qt's modal loop until the user dismisses the box.
-    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
+    // Blocks in Qt's modal loop until the user dismisses the box. The owner's dialog is the
+    // box's parent, so that window managers and compositors place the box over it.
+    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                    Window* owner) override;
     // Leaves the event loop once the handler that asked has returned.
     void quit(int exitStatus) override;
 };

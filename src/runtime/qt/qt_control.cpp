@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <stdexcept>
@@ -27,6 +28,14 @@ const PaletteRoles buttonRoles{{QPalette::Button}, {QPalette::ButtonText}};
 // A closed drop-down list is drawn like a button, its open list like an edit.
 const PaletteRoles listRoles{{QPalette::Button, QPalette::Base},
                              {QPalette::ButtonText, QPalette::Text}};
+
+// Qt tells screen readers of every description it is given, a changed one or not; they hear
+// only of changes.
+void describe(QWidget& widget, const QString& description) {
+    if (widget.accessibleDescription() != description) {
+        widget.setAccessibleDescription(description);
+    }
+}
 
 class QtTextBox final : public QtControl {
   public:
@@ -58,7 +67,9 @@ class QtDropDownList final : public QtControl {
     }
     void addItem(const std::string& item) override {
         // Qt chooses the first entry added to an empty list; the program's lists start with
-        // nothing chosen, and appending never changes a choice.
+        // nothing chosen, and appending never changes a choice, not even for a moment that
+        // screen readers would be told of.
+        const QSignalBlocker quiet(list_);
         const int chosen = list_.currentIndex();
         list_.addItem(QString::fromStdString(item));
         list_.setCurrentIndex(chosen);
@@ -137,6 +148,12 @@ std::unique_ptr<QtControl> createDropDownList(const ControlLayout&, QWidget& par
     auto* list = new QComboBox(&parent);
     list->setEditable(false);
     keepAccessibleName(*list);
+    // Orca says nothing when a combo box's value changes, by the keys or by the program, but
+    // speaks a new description: the chosen entry is the list's description as well. (Windows'
+    // screen readers speak the value itself.)
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int entry) {
+        describe(*list, entry < 0 ? QString() : list->itemText(entry));
+    });
     return std::make_unique<QtDropDownList>(*list);
 }
 
@@ -228,13 +245,8 @@ void QtControl::paint(const std::vector<QPalette::ColorRole>& roles, Colour colo
     widget_.setPalette(palette);
 }
 
-// Qt tells screen readers of every description it is given, a changed one or not; they hear
-// only of changes.
 void QtControl::setDescription(const std::string& description) {
-    const QString text = QString::fromStdString(description);
-    if (widget_.accessibleDescription() != text) {
-        widget_.setAccessibleDescription(text);
-    }
+    describe(widget_, QString::fromStdString(description));
 }
 
 void QtControl::setFocus() {

@@ -35,6 +35,10 @@ void QtWindow::setCaption(const std::string& caption) {
     dialog_->setWindowTitle(QString::fromStdString(caption));
 }
 
+void QtWindow::setDescription(const std::string& description) {
+    dialog_->setAccessibleDescription(QString::fromStdString(description));
+}
+
 void QtWindow::show() {
     if (!shown_) {
         dialog_->centreOnScreen();

@@ -18,7 +18,10 @@ class QtWindow final : public Window {
 
     QtControl& widget(std::size_t index) override { return *controls_.at(index); }
     void setCaption(const std::string& caption) override;
+    void setDescription(const std::string& description) override;
     void show() override;
+
+    QDialog& dialog() const { return *dialog_; }
 
   private:
     struct Discard {

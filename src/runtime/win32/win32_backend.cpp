@@ -129,25 +129,13 @@ bool Win32Backend::isProgramWindow(HWND handle) const {
     return programWindow(handle) != nullptr;
 }
 
-HWND Win32Backend::messageBoxOwner() const {
-    const HWND active = GetActiveWindow();
-    if (isProgramWindow(active)) {
-        return active;
-    }
-    for (const Win32Window* window : windows_) {
-        if (IsWindowVisible(window->handle())) {
-            return window->handle();
-        }
-    }
-    return nullptr;
-}
-
 // The box disables its owner; the program's other windows are disabled here, so that no
 // window of the program takes input until the box is dismissed. Then the window and control
 // that had the focus have it again, whichever window the system activates after the box.
-void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon,
-                              const std::string& title) {
-    const HWND owner = messageBoxOwner();
+void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                              Window* ownerWindow) {
+    const HWND owner =
+        ownerWindow != nullptr ? static_cast<Win32Window*>(ownerWindow)->handle() : nullptr;
     const HWND focused = GetFocus();
     int answer = 0;
     {

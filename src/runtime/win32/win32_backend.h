@@ -34,7 +34,9 @@ class Win32Backend final : public Backend {
     // The same for a screen of this resolution.
     ScreenFacts screenFactsAt(int dpi);
     std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) override;
-    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title) override;
+    // The owner's window owns the box: the system puts the box over it.
+    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                    Window* owner) override;
     void quit(int exitStatus) override;
 
     // Runs the message loop until quit and returns the exit code.
@@ -56,7 +58,6 @@ class Win32Backend final : public Backend {
     void route(MSG& message);
     Win32Window* programWindow(HWND handle) const;
     bool isProgramWindow(HWND handle) const;
-    HWND messageBoxOwner() const;
 
     Win32Display display_;
     std::vector<Win32Window*> windows_;  // open, in the order they were made

@@ -49,6 +49,7 @@ Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEv
         throwLastError("CreateWindowExW of a form");
     }
     SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    answerScreenReaders(handle(), accessible_);
     setIcons(backend_.display().at(dpi()));
     createControls();
     backend_.windowOpened(*this);
@@ -122,6 +123,15 @@ Win32Control* Win32Window::controlOf(HWND handle) {
 void Win32Window::setCaption(const std::string& caption) {
     if (!SetWindowTextW(handle(), wideFromUtf8(caption).c_str())) {
         throwLastError("SetWindowTextW");
+    }
+}
+
+// Screen readers ask the window's client object, which answers with this description.
+void Win32Window::setDescription(const std::string& description) {
+    const std::wstring text = wideFromUtf8(description);
+    if (accessible_->description != text) {
+        accessible_->description = text;
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle(), OBJID_CLIENT, CHILDID_SELF);
     }
 }
 

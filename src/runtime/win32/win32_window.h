@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/backend.h"
+#include "runtime/win32/win32_accessible.h"
 #include "runtime/win32/win32_control.h"
 #include "runtime/win32/win32_handles.h"
 
@@ -28,6 +29,7 @@ class Win32Window final : public Window {
     // The control of this name, for tests and benchmarks.
     Win32Control& control(std::string_view name) { return widget(plan_.indexOf(name)); }
     void setCaption(const std::string& caption) override;
+    void setDescription(const std::string& description) override;
     void show() override;
 
     HWND handle() const { return handle_.get(); }
@@ -66,6 +68,7 @@ class Win32Window final : public Window {
     const LayoutPlan& plan_;
     WindowEvents& events_;
     WindowHandle handle_;
+    std::shared_ptr<AccessibleFacts> accessible_ = std::make_shared<AccessibleFacts>();
     std::vector<std::unique_ptr<Win32Control>> controls_;  // in the plan's order
     HWND focusToRestore_ = nullptr;
     bool shownBefore_ = false;

@@ -12,10 +12,12 @@ namespace {
 // A box of the double returns at once, so no window can take input while it is up.
 struct RecordingBackend final : HeadlessBackend {
     explicit RecordingBackend(std::vector<ShownBox>& shown) : boxes(shown) {}
-    void messageBox(const std::string& prompt, MessageIcon icon,
-                    const std::string& title) override {
-        HeadlessBackend::messageBox(prompt, icon, title);
-        boxes.push_back({title, prompt, icon, true, true, ""});
+    void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
+                    Window* owner) override {
+        HeadlessBackend::messageBox(prompt, icon, title, owner);
+        const auto* window = static_cast<HeadlessWindow*>(owner);
+        boxes.push_back(
+            {title, prompt, icon, true, true, window ? std::string(window->layout().name) : ""});
     }
     std::vector<ShownBox>& boxes;
 };

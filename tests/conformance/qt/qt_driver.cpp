@@ -228,12 +228,13 @@ class QtDriver final : public WindowDriver {
     Rgb rgb(Colour colour) override { return rgbOf(qtColour(colour)); }
 
     Accessible accessible(std::string_view form, std::string_view control) override {
-        const QAccessibleInterface* shown =
-            QAccessible::queryAccessibleInterface(&shownWidget(form, control));
+        QWidget& widget = control.empty() ? *shownWindow(form) : shownWidget(form, control);
+        const QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&widget);
         return {shown->text(QAccessible::Name).toStdString(),
                 shown->text(QAccessible::Value).toStdString(),
                 shown->text(QAccessible::Description).toStdString()};
     }
+    bool screenReadersSpeakListValues() override { return false; }
     std::string namedByLabel(std::string_view form, std::string_view label) override {
         const auto named = QAccessible::queryAccessibleInterface(&shownWidget(form, label))
                                ->relations(QAccessible::Labelled);
@@ -256,9 +257,10 @@ class QtDriver final : public WindowDriver {
         }
         using enum MessageIcon;  // in the order of Qt's icons
         static const MessageIcon icons[] = {None, Information, Exclamation, Critical, Question};
-        boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
-                         icons[box->icon()], box->buttons().size() == 1,
-                         box->windowModality() == Qt::ApplicationModal, ""});
+        boxes.push_back(
+            {box->windowTitle().toStdString(), box->text().toStdString(), icons[box->icon()],
+             box->buttons().size() == 1, box->windowModality() == Qt::ApplicationModal,
+             box->parentWidget() ? box->parentWidget()->objectName().toStdString() : ""});
         QTest::keyClick(box, Qt::Key_Return);
     }
 

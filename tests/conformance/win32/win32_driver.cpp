@@ -270,6 +270,7 @@ class Win32Driver final : public WindowDriver {
         object->Release();
         return found;
     }
+    bool screenReadersSpeakListValues() override { return true; }
     // Windows takes a box's label from the window right above it in the stacking order.
     std::string namedByLabel(std::string_view form, std::string_view label) override {
         const HWND below = GetWindow(handleOf(*this, form, label), GW_HWNDNEXT);
