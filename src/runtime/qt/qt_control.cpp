@@ -14,6 +14,7 @@
 
 #include "runtime/qt/qt_accessible_list.h"
 #include "runtime/qt/qt_colour.h"
+#include "runtime/qt/qt_enter_keys.h"
 #include "runtime/qt/qt_program_icon.h"
 #include "runtime/qt/qt_text.h"
 
@@ -113,7 +114,7 @@ class QtPicture final : public QLabel {
 };
 
 std::unique_ptr<QtControl> createFrame(const ControlLayout& row, QWidget& parent) {
-    auto* frame = new QGroupBox(qtText(row.caption), &parent);
+    auto* frame = new QtFrameBox(qtText(row.caption), &parent);
     return std::make_unique<QtCaptioned<QGroupBox>>(*frame, surfaceRoles);
 }
 
@@ -134,7 +135,7 @@ std::unique_ptr<QtControl> createTextBox(const ControlLayout& row, QWidget& pare
 }
 
 std::unique_ptr<QtControl> createDropDownList(const ControlLayout&, QWidget& parent) {
-    auto* list = new QComboBox(&parent);
+    auto* list = new QtListBox(&parent);
     list->setEditable(false);
     keepAccessibleName(*list);
     return std::make_unique<QtDropDownList>(*list);
