@@ -259,6 +259,9 @@ std::unique_ptr<QtControl> createControl(const ControlPlan& plan, QWidget& paren
     if (row.kind == ControlKind::Label) {
         // The one kind whose text colour the table may set; the others keep the palette's.
         control->setForeColor(plan.foreColour);
+        if (plan.textCentred) {
+            static_cast<QLabel&>(widget).setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
     }
     if (!plan.accessibleName.empty()) {
         widget.setAccessibleName(QString::fromStdString(plan.accessibleName));
