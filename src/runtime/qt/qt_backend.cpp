@@ -49,9 +49,8 @@ ScreenFacts QtBackend::screenFacts() {
     const double dotsPerInch = screen->logicalDotsPerInch();
     return {dotsPerInch,
             // Qt lays text out in fractions of a pixel: a word fits in the next whole one.
-            [](std::string_view text) {
-                return static_cast<int>(std::ceil(
-                    QFontMetricsF(QApplication::font("QLabel")).horizontalAdvance(qtText(text))));
+            [metrics = QFontMetricsF(QApplication::font("QLabel"))](std::string_view text) {
+                return static_cast<int>(std::ceil(metrics.horizontalAdvance(qtText(text))));
             },
             pointsOf(QApplication::font(), dotsPerInch)};
 }
