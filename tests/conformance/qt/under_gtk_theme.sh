@@ -19,6 +19,11 @@ export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=offscreen QT_QPA_PLATFO
 # Without its own settings GTK reads the user's; the run has a home of its own, so it draws in
 # GTK's own default font whoever runs it.
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+# GTK and the libraries it starts (GLib, D-Bus) keep some allocations for the life of the
+# process; a sanitizer build counts only the program's own leaks.
+printf '%s\n' leak:libgtk-3 leak:libgdk-3 leak:libglib leak:libgobject leak:libgio leak:libdbus \
+    leak:libfontconfig >"$work/leaks.supp"
+export LSAN_OPTIONS="suppressions=$work/leaks.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 # The dynamic loader names every library it opens: the run counts only if the theme was one.
 status=0
 LD_DEBUG=files LD_DEBUG_OUTPUT="$work/loaded" "$@" || status=$?
