@@ -20,7 +20,9 @@ run) packages=("${linux[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 test)
     packages=("${linux[@]}" "${windows[@]}" "${packaging[@]}" libgtest-dev libgmock-dev xvfb xauth
-              clang-format wine wine64 clang locales openbox xdotool x11-utils)
+              clang-format wine wine64 clang locales openbox xdotool x11-utils
+              # The keys are tested again under Qt's GTK platform theme, which GNOME loads.
+              qt6-gtk-platformtheme)
     ;;
 screenshots) packages=("${linux[@]}" xvfb xauth openbox xdotool x11-utils imagemagick) ;;
 accessibility)

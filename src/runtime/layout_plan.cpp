@@ -30,6 +30,24 @@ int longestWord(std::string_view caption, const ScreenFacts& screen) {
     return widest;
 }
 
+// A caption as it is drawn: the access key's "&" underlines, it takes no room.
+std::string shownCaption(std::string_view caption) {
+    std::string shown(caption);
+    std::erase(shown, '&');
+    return shown;
+}
+
+// The room a button's caption keeps from each of its sides, in pixels at 96 dots per inch and
+// the tables' font, beyond the bevel the platform draws.
+constexpr int buttonPaddingPixels = 6;
+
+void moveBy(ControlPlan& plan, int left, int width) {
+    plan.inWindow.left += left;
+    plan.inContainer.left += left;
+    plan.inWindow.width += width;
+    plan.inContainer.width += width;
+}
+
 // A caption as it reads aloud: without the access key's "&", nor a label's closing colon.
 std::string spokenCaption(std::string_view caption) {
     std::string spoken;
@@ -78,6 +96,9 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
         controls_.push_back(plan);
     }
 
+    levelLabelsWithTheirBoxes();
+    widenButtonsToTheirCaptions();
+
     // The table's own accessible name comes first, then the label's caption, then the caption.
     for (ControlPlan& plan : controls_) {
         if (!plan.row->labelFor.empty()) {
@@ -122,6 +143,56 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
     }
 }
 
+// The table gives a label beside its box the label's own, smaller height at the box's top, so
+// its text stood above the box's, the more so the higher the resolution.
+void LayoutPlan::levelLabelsWithTheirBoxes() {
+    for (ControlPlan& label : controls_) {
+        if (label.row->kind != ControlKind::Label || label.row->labelFor.empty()) {
+            continue;
+        }
+        const PixelRect& box = controls_[indexOf(label.row->labelFor)].inWindow;
+        const int top = label.inWindow.top;
+        if (top < box.top || top >= box.top + box.height) {
+            continue;  // a label above its box, not beside it
+        }
+        label.inContainer.top += box.top - top;
+        label.inWindow.top = box.top;
+        label.inWindow.height = label.inContainer.height = box.height;
+        label.textCentred = true;
+    }
+}
+
+// A button as narrow as its caption shows the caption touching its edges. It widens about its
+// centre to the caption and its padding; the buttons that end where it ends, one above another,
+// widen with it, so that they stay one column.
+void LayoutPlan::widenButtonsToTheirCaptions() {
+    std::vector<int> lacking(controls_.size(), 0);
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        const ControlPlan& button = controls_[index];
+        if (button.row->kind == ControlKind::Button) {
+            const int needed = screen_.textWidth(shownCaption(button.row->caption)) +
+                               2 * scaled(buttonPaddingPixels);
+            lacking[index] = std::max(0, needed - button.inWindow.width);
+        }
+    }
+    const auto right = [this](std::size_t index) {
+        return controls_[index].inWindow.left + controls_[index].inWindow.width;
+    };
+    std::vector<int> widening(controls_.size(), 0);
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        for (std::size_t other = 0; other < controls_.size(); ++other) {
+            if (controls_[other].row->kind == ControlKind::Button &&
+                controls_[index].row->kind == ControlKind::Button &&
+                std::abs(right(index) - right(other)) <= 1) {
+                widening[index] = std::max(widening[index], lacking[other]);
+            }
+        }
+    }
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        moveBy(controls_[index], -widening[index] / 2, widening[index]);
+    }
+}
+
 void LayoutPlan::replanFor(const ScreenFacts& screen) {
     LayoutPlan fresh(*layout_, screen);
     // The new control plans are copied into this plan's own array, which then moves along.
@@ -130,12 +201,16 @@ void LayoutPlan::replanFor(const ScreenFacts& screen) {
     *this = std::move(fresh);
 }
 
+double LayoutPlan::fontScale() const {
+    return std::max(1.0, screen_.fontPoints / tableFontPoints);
+}
+
 int LayoutPlan::pixels(Twips twips) const {
-    return static_cast<int>(std::lround(twips * screen_.dotsPerInch / twipsPerInch));
+    return static_cast<int>(std::lround(twips * screen_.dotsPerInch * fontScale() / twipsPerInch));
 }
 
 int LayoutPlan::scaled(int pixelsAt96) const {
-    return static_cast<int>(std::lround(pixelsAt96 * screen_.dotsPerInch / 96.0));
+    return static_cast<int>(std::lround(pixelsAt96 * screen_.dotsPerInch * fontScale() / 96.0));
 }
 
 PixelRect LayoutPlan::rectOf(const ControlLayout& row, Twips left, Twips top) const {

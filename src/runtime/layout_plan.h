@@ -32,11 +32,16 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
+// The layout tables are drawn for a 9 point interface font: Windows' own, and Qt's default.
+constexpr double tableFontPoints = 9;
+
 // What the plan needs to know of the screen and the font a back end draws with.
 struct ScreenFacts {
     double dotsPerInch = 96;
     // The width in pixels of a text in the font the window's labels are drawn with.
     std::function<int(std::string_view text)> textWidth;
+    // The size of that font: the platform's interface font, which the user may have made larger.
+    double fontPoints = tableFontPoints;
 };
 
 struct ControlPlan {
@@ -51,6 +56,9 @@ struct ControlPlan {
     // the label that names it, or the accessible name of its table row; empty for the others.
     std::string accessibleName;
     std::optional<std::size_t> labelFor;  // a label: the control it names
+    // A label beside the box it names spans the box's height and centres its one line in it,
+    // so that its text stands level with the box's; other labels write from their top down.
+    bool textCentred = false;
 };
 
 // A line of the table as the pixels it covers: its width grows below a line that runs across
@@ -69,6 +77,10 @@ class LayoutPlan {
     void replanFor(const ScreenFacts& screen);
 
     double dotsPerInch() const { return screen_.dotsPerInch; }
+    // How much larger than the tables' font the interface font is; never less than 1. The whole
+    // window grows by it, as a dialog grows with its font, so that its texts fit and it keeps
+    // its proportions.
+    double fontScale() const;
 
     const FormLayout& layout() const { return *layout_; }
     PixelSize clientSize() const { return clientSize_; }
@@ -83,10 +95,13 @@ class LayoutPlan {
     std::optional<std::size_t> defaultButton() const { return defaultButton_; }
     std::optional<std::size_t> cancelButton() const { return cancelButton_; }
     const std::vector<LinePlan>& lines() const { return lines_; }
-    // A length given in pixels at 96 dots per inch, at this screen's resolution.
+    // A length given in pixels at 96 dots per inch and the tables' font, on this screen in its
+    // font.
     int scaled(int pixelsAt96) const;
 
   private:
+    void levelLabelsWithTheirBoxes();
+    void widenButtonsToTheirCaptions();
     int pixels(Twips twips) const;
     PixelRect rectOf(const ControlLayout& row, Twips left, Twips top) const;
 

@@ -124,6 +124,13 @@ class WindowDriver : public ProgramDriver {
     virtual Rect workArea() = 0;
     // The widest word of a caption, in pixels of the control's own font.
     virtual int widestWord(std::string_view form, std::string_view control) = 0;
+    // The size a control's text takes in the control's own font, and the room the control gives
+    // it inside its border and the margins its kind keeps: a label's caption wrapped at the
+    // label's width as the label wraps it, a button's caption, the text a box or the list shows.
+    struct TextRoom {
+        int textWidth, textHeight, roomWidth, roomHeight;
+    };
+    virtual TextRoom textRoom(std::string_view form, std::string_view control) = 0;
     // Whether upper is drawn over lower where the two overlap.
     virtual bool liesAbove(std::string_view form, std::string_view upper,
                            std::string_view lower) = 0;
@@ -153,19 +160,23 @@ class WindowDriver : public ProgramDriver {
 
 // The drivers of this build, named for the test names; each start is a fresh program. The
 // headless double has no keyboard, pixels or window manager: it runs the first half only.
+// A window system's driver can also start the program with the platform's interface font made
+// larger, by the factor given, as a user sets it on that platform; the driver sets it back.
 template <class Driver>
 struct DriverMaker {
     std::string name;
     std::function<std::unique_ptr<Driver>()> start;
+    std::function<std::unique_ptr<Driver>(double fontFactor)> startWithLargerFont;
 };
 extern const char* const windowSystem;  // this build's real back end
 std::unique_ptr<WindowDriver> startOnWindowSystem();
+std::unique_ptr<WindowDriver> startOnWindowSystemWithLargerFont(double fontFactor);
 std::unique_ptr<ProgramDriver> startOnHeadless();
 inline std::vector<DriverMaker<WindowDriver>> windowDrivers() {
-    return {{windowSystem, startOnWindowSystem}};
+    return {{windowSystem, startOnWindowSystem, startOnWindowSystemWithLargerFont}};
 }
 inline std::vector<DriverMaker<ProgramDriver>> programDrivers() {
-    return {{windowSystem, startOnWindowSystem}, {"Headless", startOnHeadless}};
+    return {{windowSystem, startOnWindowSystem, {}}, {"Headless", startOnHeadless, {}}};
 }
 
 // Each test starts the program afresh; a table row that needs a fresh program restarts it.

@@ -2,6 +2,8 @@
 // buttons, Escape closes only About, Tab follows the tab index, read-out boxes and the unit list
 // take no text of their own. The look: each control at its pixels at 96 dots per inch, stacking,
 // windows centred and brought forward when shown again, the highlight and About's etched rule.
+#include <map>
+
 #include "conformance/program_driver.h"
 #include "runtime/run_time_error.h"
 
@@ -10,15 +12,21 @@ namespace {
 
 using Windows = OnEachBackEnd<WindowDriver>;
 
+// Enter in the unit list converts too: it does not open the list.
 TEST_P(Windows, EnterOrAltOConvertsTheTypedValueFromAnyControl) {
-    for (const char* from : {"txtUnit", "cboUnit", "txtBits", "cmdExit"}) {
+    const std::pair<const char*, bool> cases[] = {{"txtUnit", true},
+                                                  {"cboUnit", true},
+                                                  {"txtBits", true},
+                                                  {"cboUnit", false},
+                                                  {"cmdExit", false}};
+    for (const auto& [from, enter] : cases) {
         restart();
         program->focus("frmMain", "txtUnit");
         program->type("1");
         program->focus("frmMain", "cboUnit");
         program->type("t");
         program->focus("frmMain", from);
-        from == std::string("txtUnit") ? program->press(Key::Enter) : program->pressAlt('o');
+        enter ? program->press(Key::Enter) : program->pressAlt('o');
         EXPECT_EQ(program->text("txtTerrabytes"), "1") << from;
         EXPECT_EQ(program->text("txtGigabytes"), "1024") << from;
         EXPECT_EQ(program->text("txtBits"), "8796093022208") << from;
@@ -160,12 +168,14 @@ TEST_P(Windows, UnitListKeysOnlyMoveTheChoiceAmongItsEntries) {
 }
 
 // The layout tables in pixels at 96 dots per inch, worked out by hand, in the window's client
-// area: a frame's children are placed through their frame. A label may widen to its longest
-// word, but not past its limit. The picture takes the size of the 32 pixel icon in its border.
+// area: a frame's children are placed through their frame. A label beside its box spans the
+// box's height. A label may widen to its longest word, and a button about its centre to its
+// caption, within the room given (their font is the platform's); the others stand exactly. The
+// picture takes the size of the 32 pixel icon in its border.
 struct Placed {
     const char* control;
     Rect bounds;
-    int labelLimit = 0;
+    Rect room = {};
 };
 // clang-format off
 const std::pair<const char*, std::vector<Placed>> placed[] = {
@@ -173,9 +183,12 @@ const std::pair<const char*, std::vector<Placed>> placed[] = {
         {"", {0, 0, 426, 386}},                    {"Frame1", {8, 8, 409, 89}},
         {"cboUnit", {16, 32, 385, 21}},            {"txtUnit", {16, 64, 385, 25}},
         {"Frame2", {8, 112, 409, 217}},
-        {"Label1", {16, 136, 25, 17}, 96},         {"Label2", {16, 168, 33, 17}, 96},
-        {"Label3", {16, 200, 57, 17}, 96},         {"Label4", {16, 232, 57, 17}, 96},
-        {"Label5", {16, 264, 57, 17}, 96},         {"Label6", {16, 296, 57, 17}, 96},
+        {"Label1", {16, 136, 25, 19}, {16, 136, 80, 19}},
+        {"Label2", {16, 168, 33, 19}, {16, 168, 80, 19}},
+        {"Label3", {16, 200, 57, 19}, {16, 200, 80, 19}},
+        {"Label4", {16, 232, 57, 19}, {16, 232, 80, 19}},
+        {"Label5", {16, 264, 57, 19}, {16, 264, 80, 19}},
+        {"Label6", {16, 296, 57, 19}, {16, 296, 80, 19}},
         {"txtBits", {96, 136, 305, 19}},           {"txtBytes", {96, 168, 305, 19}},
         {"txtKillobytes", {96, 200, 305, 19}},     {"txtMegabytes", {96, 232, 305, 19}},
         {"txtGigabytes", {96, 264, 305, 19}},      {"txtTerrabytes", {96, 296, 305, 19}},
@@ -183,9 +196,12 @@ const std::pair<const char*, std::vector<Placed>> placed[] = {
         {"cmdExit", {296, 344, 121, 33}}}},
     {"frmAbout", {
         {"", {0, 0, 382, 237}},                    {"picIcon", {16, 16, 36, 36}},
-        {"lblTitle", {70, 16, 259, 32}, 329},      {"lblVersion", {70, 52, 259, 15}, 329},
-        {"lblDescription", {70, 75, 259, 78}, 329}, {"lblDisclaimer", {17, 175, 258, 55}, 275},
-        {"cmdOK", {283, 175, 84, 23}},             {"cmdSysInfo", {284, 205, 83, 23}}}}};
+        {"lblTitle", {70, 16, 259, 32}, {70, 16, 259, 32}},
+        {"lblVersion", {70, 52, 259, 15}, {70, 52, 259, 15}},
+        {"lblDescription", {70, 75, 259, 78}, {70, 75, 259, 78}},
+        {"lblDisclaimer", {17, 175, 258, 55}, {17, 175, 258, 55}},
+        {"cmdOK", {283, 175, 84, 23}, {276, 175, 100, 23}},
+        {"cmdSysInfo", {284, 205, 83, 23}, {276, 205, 100, 23}}}}};
 // clang-format on
 
 TEST_P(Windows, EveryControlStandsAtItsPixelPlaceAt96Dpi) {
@@ -194,15 +210,57 @@ TEST_P(Windows, EveryControlStandsAtItsPixelPlaceAt96Dpi) {
     for (const auto& [form, controls] : placed) {
         for (const Placed& p : controls) {
             const Rect drawn = program->bounds(form, p.control);
-            if (p.labelLimit == 0) {
+            if (p.room.width == 0) {
                 EXPECT_EQ(drawn, p.bounds) << p.control;
                 continue;
             }
-            EXPECT_EQ(drawn, (Rect{p.bounds.left, p.bounds.top, drawn.width, p.bounds.height}))
-                << p.control;
-            EXPECT_GE(drawn.width, std::max(p.bounds.width, program->widestWord(form, p.control)))
-                << p.control;
-            EXPECT_LE(drawn.right(), p.labelLimit) << p.control;
+            EXPECT_EQ(drawn.top, p.bounds.top) << p.control;
+            EXPECT_EQ(drawn.height, p.bounds.height) << p.control;
+            EXPECT_LE(drawn.left, p.bounds.left) << p.control;
+            EXPECT_GE(drawn.right(), p.bounds.right()) << p.control;
+            EXPECT_GE(drawn.left, p.room.left) << p.control;
+            EXPECT_LE(drawn.right(), p.room.right()) << p.control;
+            if (std::string_view(p.control).starts_with("Label")) {
+                EXPECT_GE(drawn.width, program->widestWord(form, p.control)) << p.control;
+            }
+        }
+    }
+    // About's buttons stand one above the other: what widens one widens both.
+    EXPECT_LE(std::abs(program->bounds("frmAbout", "cmdOK").right() -
+                       program->bounds("frmAbout", "cmdSysInfo").right()),
+              1);
+}
+
+// With the platform's interface font made larger, as a user sets it, every text fits its
+// control, the longest figure and list entry included, and both windows grow with the font,
+// keeping their proportions.
+TEST_P(Windows, EveryTextFitsItsControlAndBothWindowsGrowWithALargerFont) {
+    std::map<std::string, Rect> smaller;
+    for (const double factor : {1.0, 1.25, 1.5, 2.0}) {
+        program.reset();
+        program = GetParam().startWithLargerFont(factor);
+        program->fill("txtUnit", "1");
+        program->fill("cboUnit", "Terrabytes (TB)");
+        program->pressAlt('o');
+        program->pressAlt('a');
+        for (const char* form : {"frmMain", "frmAbout"}) {
+            for (const ControlLayout& row : program->form(form).layout().controls) {
+                if (row.kind == ControlKind::Frame || row.kind == ControlKind::Picture) {
+                    continue;
+                }
+                const auto text = program->textRoom(form, row.name);
+                EXPECT_LE(text.textWidth, text.roomWidth) << row.name << " at " << factor;
+                EXPECT_LE(text.textHeight, text.roomHeight) << row.name << " at " << factor;
+            }
+            const Rect client = program->bounds(form, "");
+            if (smaller.count(form) > 0) {
+                const Rect before = smaller[form];
+                EXPECT_GT(client.width, before.width) << form << " at " << factor;
+                EXPECT_NEAR(double(client.width) / client.height,
+                            double(before.width) / before.height, 0.01)
+                    << form << " at " << factor;
+            }
+            smaller[form] = client;
         }
     }
 }

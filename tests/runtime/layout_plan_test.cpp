@@ -46,6 +46,50 @@ TEST(LayoutPlan, GrowsWithTheScreensResolution) {
     EXPECT_EQ(about.lines()[1].area, (PixelRect{11, 246, 554, 3}));
 }
 
+// A font larger than the tables' 9 points grows the whole window with it; a smaller one does
+// not shrink it. The client area is 6390 x 5790 twips.
+TEST(LayoutPlan, GrowsWithALargerInterfaceFontAndNeverShrinksWithASmallerOne) {
+    const std::pair<double, PixelSize> cases[] = {{7, {426, 386}},
+                                                  {9, {426, 386}},
+                                                  {11.25, {533, 483}},
+                                                  {13.5, {639, 579}},
+                                                  {18, {852, 772}}};
+    for (const auto& [points, client] : cases) {
+        const LayoutPlan plan(frmMain::layout, {96, at96.textWidth, points});
+        EXPECT_EQ(plan.clientSize(), client) << points;
+    }
+    // Twice the font lays the window out as twice the resolution does, icon and lines included.
+    const LayoutPlan larger(frmAbout::layout, {96, at96.textWidth, 18});
+    const LayoutPlan denser(frmAbout::layout, {192, at96.textWidth});
+    for (std::size_t index = 0; index < larger.controls().size(); ++index) {
+        EXPECT_EQ(larger.control(index).inWindow, denser.control(index).inWindow) << index;
+    }
+    EXPECT_EQ(larger.lines()[1].area, denser.lines()[1].area);
+}
+
+// "System Info..." takes 14 x 8 pixels and 6 more each side: 41 more than its 83. OK, which
+// ends where it ends, widens with it; the converter window's buttons have room enough.
+TEST(LayoutPlan, AButtonTooNarrowForItsCaptionWidensAboutItsCentreAndItsColumnWithIt) {
+    const LayoutPlan about(frmAbout::layout, at96);
+    EXPECT_EQ(about.control(about.indexOf("cmdSysInfo")).inWindow, (PixelRect{264, 205, 124, 23}));
+    EXPECT_EQ(about.control(about.indexOf("cmdOK")).inWindow, (PixelRect{263, 175, 125, 23}));
+    const LayoutPlan converter(frmMain::layout, at96);
+    EXPECT_EQ(converter.control(converter.indexOf("cmdAbout")).inWindow,
+              (PixelRect{152, 344, 121, 33}));
+}
+
+// A label beside its box takes the box's height, its text centred; one above its text is not.
+TEST(LayoutPlan, ALabelBesideItsBoxSpansTheBoxsHeight) {
+    const LayoutPlan converter(frmMain::layout, at96);
+    const ControlPlan& label = converter.control(converter.indexOf("Label4"));
+    EXPECT_EQ(label.inWindow.top, 232);
+    EXPECT_EQ(label.inWindow.height, 19);
+    EXPECT_EQ(label.inContainer.top, 120);
+    EXPECT_TRUE(label.textCentred);
+    const LayoutPlan about(frmAbout::layout, at96);
+    EXPECT_FALSE(about.control(about.indexOf("lblVersion")).textCentred);
+}
+
 // A window moved to a screen of another resolution is planned again in place: what the
 // controls were bound to stays where it was and now holds the new places.
 TEST(LayoutPlan, PlannedAgainForAnotherResolutionKeepsEveryControlWhereItsBindingsPoint) {

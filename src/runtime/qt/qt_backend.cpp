@@ -2,11 +2,12 @@
 #include "runtime/qt/qt_backend.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <cmath>
 #include <stdexcept>
 
 #include "runtime/qt/qt_text.h"
@@ -32,6 +33,12 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The application's font is the platform theme's (GTK's from its settings, for one); a
+// desktop may give it in pixels rather than points.
+double pointsOf(const QFont& font, double dotsPerInch) {
+    return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / dotsPerInch;
+}
+
 }  // namespace
 
 ScreenFacts QtBackend::screenFacts() {
@@ -39,9 +46,13 @@ ScreenFacts QtBackend::screenFacts() {
     if (screen == nullptr) {
         throw std::runtime_error("there is no screen to show a window on");
     }
-    return {screen->logicalDotsPerInch(), [](std::string_view text) {
-                return QFontMetrics(QApplication::font("QLabel")).horizontalAdvance(qtText(text));
-            }};
+    const double dotsPerInch = screen->logicalDotsPerInch();
+    return {dotsPerInch,
+            // Qt lays text out in fractions of a pixel: a word fits in the next whole one.
+            [metrics = QFontMetricsF(QApplication::font("QLabel"))](std::string_view text) {
+                return static_cast<int>(std::ceil(metrics.horizontalAdvance(qtText(text))));
+            },
+            pointsOf(QApplication::font(), dotsPerInch)};
 }
 
 std::unique_ptr<Window> QtBackend::createWindow(const LayoutPlan& plan, WindowEvents& events) {

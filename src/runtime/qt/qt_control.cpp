@@ -15,6 +15,7 @@
 
 #include "runtime/qt/qt_accessible_list.h"
 #include "runtime/qt/qt_colour.h"
+#include "runtime/qt/qt_enter_keys.h"
 #include "runtime/qt/qt_program_icon.h"
 #include "runtime/qt/qt_text.h"
 
@@ -124,7 +125,7 @@ class QtPicture final : public QLabel {
 };
 
 std::unique_ptr<QtControl> createFrame(const ControlLayout& row, QWidget& parent) {
-    auto* frame = new QGroupBox(qtText(row.caption), &parent);
+    auto* frame = new QtFrameBox(qtText(row.caption), &parent);
     return std::make_unique<QtCaptioned<QGroupBox>>(*frame, surfaceRoles);
 }
 
@@ -145,7 +146,7 @@ std::unique_ptr<QtControl> createTextBox(const ControlLayout& row, QWidget& pare
 }
 
 std::unique_ptr<QtControl> createDropDownList(const ControlLayout&, QWidget& parent) {
-    auto* list = new QComboBox(&parent);
+    auto* list = new QtListBox(&parent);
     list->setEditable(false);
     keepAccessibleName(*list);
     // Orca says nothing when a combo box's value changes, by the keys or by the program, but
@@ -270,6 +271,9 @@ std::unique_ptr<QtControl> createControl(const ControlPlan& plan, QWidget& paren
     if (row.kind == ControlKind::Label) {
         // The one kind whose text colour the table may set; the others keep the palette's.
         control->setForeColor(plan.foreColour);
+        if (plan.textCentred) {
+            static_cast<QLabel&>(widget).setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
     }
     if (!plan.accessibleName.empty()) {
         widget.setAccessibleName(QString::fromStdString(plan.accessibleName));

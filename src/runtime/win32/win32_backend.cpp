@@ -68,8 +68,10 @@ ScreenFacts Win32Backend::screenFacts() {
 }
 
 ScreenFacts Win32Backend::screenFactsAt(int dpi) {
-    const HFONT font = display_.at(dpi).font.get();
-    return {static_cast<double>(dpi), [font](std::string_view text) {
+    const Win32Display::Tools& tools = display_.at(dpi);
+    const HFONT font = tools.font.get();
+    return {static_cast<double>(dpi),
+            [font](std::string_view text) {
                 const std::wstring wide = wideFromUtf8(text);
                 const HDC dc = GetDC(nullptr);
                 const HGDIOBJ previous = SelectObject(dc, font);
@@ -78,7 +80,8 @@ ScreenFacts Win32Backend::screenFactsAt(int dpi) {
                 SelectObject(dc, previous);
                 ReleaseDC(nullptr, dc);
                 return static_cast<int>(extent.cx);
-            }};
+            },
+            tools.fontPoints};
 }
 
 std::unique_ptr<Window> Win32Backend::createWindow(const LayoutPlan& plan, WindowEvents& events) {

@@ -60,11 +60,14 @@ std::wstring entryText(HWND list, LRESULT entry) {
 ControlCreation creationFor(const ControlPlan& plan, int id) {
     const ClassAndStyle kind = classAndStyle(*plan.row, isDefaultButton(*plan.row));
     const PixelRect& place = plan.inWindow;
-    return {kind.className,
-            kind.style | WS_CHILD | WS_VISIBLE | (plan.abilities.takesFocus ? focusable : 0),
-            kind.exStyle,
-            {place.left, place.top, place.left + place.width, place.top + place.height},
-            id};
+    // A static centres one line of text in its height as it centres an image.
+    const DWORD centred = plan.textCentred ? SS_CENTERIMAGE : 0;
+    return {
+        kind.className,
+        kind.style | centred | WS_CHILD | WS_VISIBLE | (plan.abilities.takesFocus ? focusable : 0),
+        kind.exStyle,
+        {place.left, place.top, place.left + place.width, place.top + place.height},
+        id};
 }
 
 Win32Control::Win32Control(HWND window, const ControlPlan& plan, const ControlCreation& creation,

@@ -52,6 +52,20 @@ FontHandle messageFont(int dpi, int systemDpi) {
     return font;
 }
 
+// A font's size in points: its characters' height without the leading above them.
+double pointsOf(HFONT font, int dpi) {
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    const BOOL measured = GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    if (!measured) {
+        throwLastError("GetTextMetricsW");
+    }
+    return (metrics.tmHeight - metrics.tmInternalLeading) * 72.0 / dpi;
+}
+
 // The icon resource holds several sizes; the system picks the one asked for, or scales the
 // nearest where the resolution asks for one between.
 IconHandle programIcon(int size) {
@@ -87,7 +101,9 @@ const Win32Display::Tools& Win32Display::at(int dpi) {
     if (known != tools_.end()) {
         return known->second;
     }
-    Tools tools{messageFont(dpi, systemDpi_), programIcon(metricAt(SM_CXICON, dpi, systemDpi_)),
+    FontHandle font = messageFont(dpi, systemDpi_);
+    const double points = pointsOf(font.get(), dpi);
+    Tools tools{std::move(font), points, programIcon(metricAt(SM_CXICON, dpi, systemDpi_)),
                 programIcon(metricAt(SM_CXSMICON, dpi, systemDpi_))};
     return tools_.emplace(dpi, std::move(tools)).first->second;
 }

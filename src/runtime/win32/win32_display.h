@@ -20,6 +20,7 @@ class Win32Display {
     // picture) and at its small icon size (title bar, taskbar), for one resolution.
     struct Tools {
         FontHandle font;
+        double fontPoints;  // the size of the font, which the text-size setting makes larger
         IconHandle icon;
         IconHandle smallIcon;
     };

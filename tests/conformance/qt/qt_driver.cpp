@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 #include "app/start_up.h"
+#include "conformance/qt/qt_text_room.h"
 #include "runtime/qt/qt_backend.h"
 #include "runtime/qt/qt_colour.h"
 
@@ -77,12 +78,39 @@ struct QuitCountingBackend final : QtBackend {
     int exitStatus = 0;
 };
 
+// The application's font is the platform theme's; a desktop that makes it larger hands Qt the
+// larger one, as this does for as long as one program runs.
+class LargerFont {
+  public:
+    explicit LargerFont(double factor) : platformFont_(QApplication::font()), factor_(factor) {
+        if (factor_ != 1) {
+            QFont larger = platformFont_;
+            larger.setPointSizeF(platformFont_.pointSizeF() * factor_);
+            QApplication::setFont(larger);
+        }
+    }
+    LargerFont(const LargerFont&) = delete;
+    LargerFont& operator=(const LargerFont&) = delete;
+    ~LargerFont() {
+        if (factor_ != 1) {
+            QApplication::setFont(platformFont_);
+        }
+    }
+
+  private:
+    QFont platformFont_;
+    double factor_;
+};
+
+void startApplicationOnce() {
+    if (QApplication::instance() == nullptr) {
+        ::testing::AddGlobalTestEnvironment(new QtApplication);
+    }
+}
+
 class QtDriver final : public WindowDriver {
   public:
-    QtDriver() {
-        if (QApplication::instance() == nullptr) {
-            ::testing::AddGlobalTestEnvironment(new QtApplication);
-        }
+    explicit QtDriver(double fontFactor = 1) : font_((startApplicationOnce(), fontFactor)) {
         QObject::connect(&messageBoxPoll_, &QTimer::timeout, [this] { answerMessageBox(); });
         messageBoxPoll_.start(10);
         QObject::connect(qApp, &QApplication::focusChanged, &messageBoxPoll_,
@@ -206,6 +234,9 @@ class QtDriver final : public WindowDriver {
         }
         return widest;
     }
+    TextRoom textRoom(std::string_view form, std::string_view control) override {
+        return textRoomOf(shownWidget(form, control));
+    }
     // Qt paints a parent before its children and a child before its later siblings: in the
     // order in which findChildren walks the tree.
     bool liesAbove(std::string_view form, std::string_view upper, std::string_view lower) override {
@@ -264,6 +295,7 @@ class QtDriver final : public WindowDriver {
         QTest::keyClick(box, Qt::Key_Return);
     }
 
+    LargerFont font_;
     QuitCountingBackend backend_;
     std::unique_ptr<Application> application_;
     QTimer messageBoxPoll_;
@@ -276,6 +308,10 @@ const char* const windowSystem = "Qt";
 
 std::unique_ptr<WindowDriver> startOnWindowSystem() {
     return std::make_unique<QtDriver>();
+}
+
+std::unique_ptr<WindowDriver> startOnWindowSystemWithLargerFont(double fontFactor) {
+    return std::make_unique<QtDriver>(fontFactor);
 }
 
 QDialog* shownWindow(std::string_view form) {

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/start_up.h"
+#include "conformance/win32/win32_text_room.h"
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/win32_text.h"
 #include "runtime/win32/win32_window.h"
@@ -52,7 +53,7 @@ void CALLBACK recordWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG objec
 class Win32Driver final : public WindowDriver {
   public:
     // The system's box disables its owner itself; the back end disables the other windows.
-    Win32Driver() {
+    explicit Win32Driver(double fontFactor = 1) : font_(fontFactor) {
         CoInitialize(nullptr);
         descriptionNoticesByWindow.clear();
         hook_ = SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE,
@@ -192,6 +193,9 @@ class Win32Driver final : public WindowDriver {
         GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
         return rectOf(monitor.rcWork);
     }
+    TextRoom textRoom(std::string_view form, std::string_view control) override {
+        return textRoomOf(handleOf(*this, form, control));
+    }
     int widestWord(std::string_view form, std::string_view control) override {
         const HWND label = handleOf(*this, form, control);
         const HDC dc = GetDC(label);
@@ -300,6 +304,7 @@ class Win32Driver final : public WindowDriver {
         return "";
     }
 
+    LargerMessageFont font_;  // set before the back end reads it, restored after it is gone
     win32::Win32Backend backend_;
     Application application_{backend_, services()};
     HWINEVENTHOOK hook_ = nullptr;
@@ -311,6 +316,10 @@ const char* const windowSystem = "Win32";
 
 std::unique_ptr<WindowDriver> startOnWindowSystem() {
     return std::make_unique<Win32Driver>();
+}
+
+std::unique_ptr<WindowDriver> startOnWindowSystemWithLargerFont(double fontFactor) {
+    return std::make_unique<Win32Driver>(fontFactor);
 }
 
 void assumeHighContrast(WindowDriver& program, bool on) {
