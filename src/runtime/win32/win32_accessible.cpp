@@ -17,7 +17,6 @@ struct OleAccess {
     decltype(&CreateStdAccessibleObject) createStandard = nullptr;
     decltype(&LresultFromObject) resultFromObject = nullptr;
     decltype(&SysAllocString) allocString = nullptr;
-    decltype(&CoDisconnectObject) disconnect = nullptr;
     bool ready() const { return createStandard && resultFromObject && allocString; }
 };
 
@@ -40,8 +39,7 @@ const OleAccess& oleAccess() {
             entryPoint<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll",
                                                              "CreateStdAccessibleObject"),
             entryPoint<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
-            entryPoint<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString"),
-            entryPoint<decltype(&CoDisconnectObject)>(L"ole32.dll", "CoDisconnectObject")};
+            entryPoint<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString")};
     }();
     return access;
 }
@@ -215,17 +213,15 @@ class ControlAccessible final : public IAccessible {
         return forward(&IAccessible::put_accValue, child, value);
     }
 
-    // The control's window is being destroyed. Clients in other processes hold the object
-    // through COM's stubs: cut off, they get RPC_E_DISCONNECTED and let go of it.
+    // The control's window is being destroyed. A client in another process holds the object
+    // through COM's stub, which stays: its calls still arrive and get CO_E_OBJNOTCONNECTED, on
+    // Windows and Wine alike. (Cut off from the stub by CoDisconnectObject, the same calls would
+    // fail with an error of Wine's own choosing there.) The object lets go of the system's
+    // object and the facts now; what remains is freed when the client releases it.
     void disconnect() {
-        AddRef();  // the stubs' references go first
         window_ = nullptr;
-        if (const auto cut = oleAccess().disconnect) {
-            cut(static_cast<IAccessible*>(this), 0);
-        }
         std::exchange(standard_, nullptr)->Release();
         facts_.reset();
-        Release();
     }
 
   private:

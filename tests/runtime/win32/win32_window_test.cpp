@@ -1,17 +1,13 @@
 // What only the Win32 back end has to get right: the styles that give a fixed border, a
 // taskbar button to the converter window alone and the program icon; the system's message
 // font in every control; a new layout when a window's screen changes resolution, whoever sends
-// the message and whatever it carries; the High Contrast colours; accessible objects that die
-// with their control; and every window enabled again after a message box. Everything else is
-// in the conformance suite.
+// the message and whatever it carries; the High Contrast colours; and every window enabled
+// again after a message box. Everything else is in the conformance suite.
 #include <gtest/gtest.h>
-#include <oleacc.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "conformance/win32/win32_driver.h"
 #include "runtime/layout_plan.h"
@@ -252,91 +248,6 @@ TEST(Win32Windows, InHighContrastTheEnteredBoxTakesTheThemesHighlightColours) {
         const Paint entered{0xFFFF00, 0xFF0000};
         EXPECT_EQ(program->paint("txtBytes"), on ? highlight : entered) << on;
         EXPECT_EQ(program->paint("txtBits"), plain) << on;
-    }
-}
-
-// A screen reader may hold a control's accessible object for as long as it likes. Once the
-// control is gone, every call on the object fails as on a disconnected object, and releasing
-// it is safe.
-TEST(Win32Accessibility, ObjectsHeldAcrossClosingAboutFailEveryCallOnceTheirControlIsGone) {
-    const auto program = startOnWindowSystem();
-    program->pressAlt('a');
-    std::vector<IAccessible*> held;
-    for (const ControlLayout& row : program->form("frmAbout").layout().controls) {
-        IAccessible* object = nullptr;
-        ASSERT_EQ(
-            AccessibleObjectFromWindow(handleOf(*program, "frmAbout", row.name), OBJID_CLIENT,
-                                       __uuidof(IAccessible), reinterpret_cast<void**>(&object)),
-            S_OK)
-            << row.name;
-        held.push_back(object);
-    }
-    program->click("frmAbout", "cmdOK");
-    ASSERT_FALSE(program->form("frmAbout").isLoaded());
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
-        return [get, self](IAccessible* object) {
-            BSTR read = nullptr;
-            const HRESULT answer = (object->*get)(self, &read);
-            SysFreeString(read);
-            return answer;
-        };
-    };
-    const auto variant = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
-        return [get, self](IAccessible* object) {
-            VARIANT read{};
-            const HRESULT answer = (object->*get)(self, &read);
-            VariantClear(&read);
-            return answer;
-        };
-    };
-    const struct {
-        const char* name;
-        std::function<HRESULT(IAccessible*)> call;
-    } calls[] = {
-        {"name", text(&IAccessible::get_accName)},
-        {"value", text(&IAccessible::get_accValue)},
-        {"description", text(&IAccessible::get_accDescription)},
-        {"default action", text(&IAccessible::get_accDefaultAction)},
-        {"role", variant(&IAccessible::get_accRole)},
-        {"state", variant(&IAccessible::get_accState)},
-        {"parent",
-         [](IAccessible* object) {
-             IDispatch* parent = nullptr;
-             const HRESULT answer = object->get_accParent(&parent);
-             if (parent != nullptr) {
-                 parent->Release();
-             }
-             return answer;
-         }},
-        {"location",
-         [self](IAccessible* object) {
-             long left = 0, top = 0, width = 0, height = 0;
-             return object->accLocation(&left, &top, &width, &height, self);
-         }},
-        {"default action done",
-         [self](IAccessible* object) { return object->accDoDefaultAction(self); }},
-        {"another interface",
-         [](IAccessible* object) {
-             IUnknown* other = nullptr;
-             const HRESULT answer =
-                 object->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&other));
-             if (other != nullptr) {
-                 other->Release();
-             }
-             return answer;
-         }},
-    };
-    for (std::size_t index = 0; index < held.size(); ++index) {
-        for (const auto& c : calls) {
-            const HRESULT answer = c.call(held[index]);
-            EXPECT_TRUE(answer == RPC_E_DISCONNECTED || answer == CO_E_OBJNOTCONNECTED)
-                << program->form("frmAbout").layout().controls[index].name << ' ' << c.name
-                << ": 0x" << std::hex << static_cast<unsigned long>(answer);
-        }
-        held[index]->Release();
     }
 }
 
