@@ -130,7 +130,8 @@ std::string platformsToTry(int argc, const char* const argv[]) {
 // without a window: that is a missing display too.
 std::optional<std::string> missingDisplayMessage(int argc, const char* const argv[]) {
     std::string problems;
-    for (const std::string_view platform : platformNames(platformsToTry(argc, argv))) {
+    const std::string platforms = platformsToTry(argc, argv);  // the names below point into it
+    for (const std::string_view platform : platformNames(platforms)) {
         std::optional<std::string> problem;
         if (platform == "xcb") {
             problem = xProblem(argc, argv);
