@@ -38,7 +38,8 @@ case $1 in
 --start)
     stop
     mkdir -p "$session"
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$session/display" \
+    # Large enough for a window laid out at the highest resolution a screen can have (500 %).
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 2560x2048x24 3>"$session/display" \
         >/dev/null 2>&1 &
     echo $! >"$session/xvfb.pid"
     for _ in $(seq 100); do

@@ -4,23 +4,69 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "runtime/app_facts.h"
+#include "runtime/qt/qt_options.h"
+#include "runtime/qt/terminal_text.h"
 
 namespace quantaro {
 
 namespace {
 
-// Status 2 for a command line that cannot be used, as other command-line programs do.
+// Status 2 for a command line that cannot be used, as other command-line programs do; 1 when
+// what was asked for could not be written.
 constexpr int usageError = 2;
+constexpr int writeError = 1;
 
 std::string usageLine(const std::string& name) {
-    return "Usage: " + name + " [--help] [--version]\n";
+    return "Usage: " + name + " [--help] [--version] [Qt's options]\n";
 }
 
 std::string versionText() {
     return std::string(app::Title) + ' ' + std::to_string(app::Major) + '.' +
            std::to_string(app::Minor) + '.' + std::to_string(app::Revision) + '\n';
+}
+
+std::string helpText(const std::string& name) {
+    return usageLine(name) +
+           "Opens the window that converts a data size between bits, bytes, KB, MB, GB and "
+           "TB.\n\nOptions:\n  -h, --help     Print this help and exit.\n"
+           "  -v, --version  Print the version and exit.\n\n"
+           "Qt's options, passed on to Qt:\n" +
+           qtOptionsHelp();
+}
+
+// What is wrong with a command line the parser refused, or that names an argument.
+std::string problemWith(const QCommandLineParser& parser, bool parsed) {
+    if (parsed) {
+        return "unexpected argument '" +
+               shownOnTerminal(parser.positionalArguments().front().toStdString()) + "'.";
+    }
+    if (!parser.unknownOptionNames().isEmpty()) {
+        return "unknown option '" +
+               shownOnTerminal(parser.unknownOptionNames().front().toStdString()) + "'.";
+    }
+    return shownOnTerminal(parser.errorText().toStdString(), 200);
+}
+
+// Prints a text the user asked for; a text that could not be written (a full disk, a closed
+// pipe) is a failure, not a silent success.
+int printed(const std::string& text, std::ostream& out, std::ostream& err,
+            const std::string& name) {
+    errno = 0;
+    out << text;
+    out.flush();
+    if (out) {
+        return 0;
+    }
+    const int cause = errno;
+    err << name << ": cannot write to standard output"
+        << (cause != 0 ? std::string(": ") + std::strerror(cause) : std::string()) << '\n';
+    return writeError;
 }
 
 }  // namespace
@@ -32,35 +78,30 @@ std::optional<int> answerCommandLine(int argc, const char* const argv[], std::os
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const std::string name =
-        argc > 0 ? QFileInfo(arguments.front()).fileName().toStdString() : std::string("quantaro");
+        argc > 0 ? shownOnTerminal(QFileInfo(arguments.front()).fileName().toStdString())
+                 : std::string("quantaro");
     // Options of our own rather than the parser's help and version options: those would add
-    // --help-all, which promises Qt's options.
+    // --help-all, which lists Qt's options in words of its own.
     QCommandLineParser parser;
     const QCommandLineOption help({"h", "help"}, "Print this help and exit.");
     const QCommandLineOption version({"v", "version"}, "Print the version and exit.");
     parser.addOptions({help, version});
-    // "-platform" is one unknown option, not eight unknown letters.
+    addQtOptions(parser);
+    // "-platform" is one option, as Qt reads it, not eight letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     const bool parsed = parser.parse(arguments);
-    if (!parsed || !parser.positionalArguments().isEmpty()) {
-        const std::string problem =
-            !parsed ? parser.errorText().toStdString()
-                    : "unexpected argument '" + parser.positionalArguments().front().toStdString() +
-                          "'.";
-        err << name << ": " << problem << '\n' << usageLine(name);
+    const std::optional<std::string> misplaced = misplacedQtValue(arguments);
+    if (!parsed || !parser.positionalArguments().isEmpty() || misplaced) {
+        err << name << ": " << (misplaced ? *misplaced : problemWith(parser, parsed)) << '\n'
+            << usageLine(name);
         return usageError;
     }
     if (parser.isSet(help)) {
-        out << usageLine(name)
-            << "Opens the window that converts a data size between bits, bytes, KB, MB, GB and "
-               "TB.\n\nOptions:\n  -h, --help     Print this help and exit.\n"
-               "  -v, --version  Print the version and exit.\n";
-        return 0;
+        return printed(helpText(name), out, err, name);
     }
     if (parser.isSet(version)) {
-        out << versionText();
-        return 0;
+        return printed(versionText(), out, err, name);
     }
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 // The Linux program's command line, answered before any window or display is opened: --help and
-// --version print and end the program, anything else ends it with a usage line. The program has
-// no other options; Qt's own (-platform, -style ...) are refused too, their environment
-// variables still apply. It does not start the program.
+// --version print and end the program, and a command line that cannot be used ends it with a
+// usage line. Qt's own options (-platform, -display, -style ...) are accepted and left in the
+// arguments for Qt's application object to take. It does not start the program.
 #pragma once
 
 #include <optional>

@@ -3,9 +3,11 @@
 // closes or Exit ends it.
 #include <QApplication>
 #include <iostream>
+#include <memory>
 
 #include "runtime/qt/command_line.h"
 #include "runtime/qt/qt_display_check.h"
+#include "runtime/qt/qt_platform_watch.h"
 #include "runtime/qt/qt_start_up.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +18,17 @@ int main(int argc, char* argv[]) {
         std::cerr << *message << '\n';
         return 1;
     }
-    QApplication qtApplication(argc, argv);
+    // Qt takes its own options out of the arguments as it starts.
+    const auto qtApplication = [&] {
+        const quantaro::QtPlatformWatch watch(quantaro::platformsToTry(argc, argv));
+        return std::make_unique<QApplication>(argc, argv);
+    }();
+    // A platform may start with no screen at all (a frame buffer that is not there).
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        std::cerr << "quantaro: no display to show the window on: the platform '"
+                  << QGuiApplication::platformName().toStdString() << "' has no screen\n";
+        return 1;
+    }
     const quantaro::QtStartUp program;
     return QApplication::exec();
 }

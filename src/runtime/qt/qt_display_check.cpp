@@ -1,10 +1,18 @@
-// The display check: which platform Qt will pick, and for X a trial connection to the display.
+// The display check: which platforms Qt will try, and for X and Wayland a trial connection.
 #include "runtime/qt/qt_display_check.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
+#include <vector>
+
+#include "runtime/qt/terminal_text.h"
 
 namespace quantaro {
 
@@ -29,28 +37,11 @@ std::optional<std::string_view> option(int argc, const char* const argv[], std::
     return std::nullopt;
 }
 
-// Qt takes the platform from -platform, then QT_QPA_PLATFORM ("xcb", "xcb:options", or a
-// list to try in turn), and otherwise chooses X unless it runs in a Wayland session.
-bool drawsOnX(int argc, const char* const argv[]) {
-    std::string_view platform =
-        option(argc, argv, "platform").value_or(environment("QT_QPA_PLATFORM"));
-    if (platform.empty()) {
-        return environment("XDG_SESSION_TYPE") != "wayland" ||
-               environment("WAYLAND_DISPLAY").empty();
-    }
-    return platform.substr(0, platform.find_first_of(":;")) == "xcb" &&
-           platform.find(';') == std::string_view::npos;
-}
-
-}  // namespace
-
-std::optional<std::string> missingDisplayMessage(int argc, const char* const argv[]) {
-    if (!drawsOnX(argc, argv)) {
-        return std::nullopt;
-    }
+// Why X cannot be drawn on, or nothing when it can.
+std::optional<std::string> xProblem(int argc, const char* const argv[]) {
     const std::string display(option(argc, argv, "display").value_or(environment("DISPLAY")));
     if (display.empty()) {
-        return "quantaro: cannot open a display: DISPLAY is not set";
+        return "DISPLAY is not set";
     }
     xcb_connection_t* const connection = xcb_connect(display.c_str(), nullptr);
     const bool opened = xcb_connection_has_error(connection) == 0;
@@ -58,7 +49,108 @@ std::optional<std::string> missingDisplayMessage(int argc, const char* const arg
     if (opened) {
         return std::nullopt;
     }
-    return "quantaro: cannot open display '" + display + "'";
+    return "the X display '" + shownOnTerminal(display) + "' cannot be opened";
+}
+
+bool acceptsConnections(const std::string& socketPath) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    const int connection = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool connected =
+        connection >= 0 &&
+        connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (connection >= 0) {
+        close(connection);
+    }
+    return connected;
+}
+
+// Why no Wayland compositor can be reached, or nothing when one can: its socket is named by
+// WAYLAND_DISPLAY ("wayland-0" when unset), in XDG_RUNTIME_DIR unless the name is a path.
+// A connection handed over in WAYLAND_SOCKET is taken as it is.
+std::optional<std::string> waylandProblem() {
+    if (!environment("WAYLAND_SOCKET").empty()) {
+        return std::nullopt;
+    }
+    std::string path(environment("WAYLAND_DISPLAY"));
+    if (path.empty()) {
+        path = "wayland-0";
+    }
+    if (!path.starts_with('/')) {
+        if (environment("XDG_RUNTIME_DIR").empty()) {
+            return "XDG_RUNTIME_DIR, where a Wayland compositor is found, is not set";
+        }
+        path = std::string(environment("XDG_RUNTIME_DIR")) + '/' + path;
+    }
+    if (acceptsConnections(path)) {
+        return std::nullopt;
+    }
+    return "no Wayland compositor answers at '" + shownOnTerminal(path, 200) + "'";
+}
+
+// Qt's platforms that draw no window anywhere.
+bool showsNothing(std::string_view platform) {
+    return platform == "offscreen" || platform == "minimal" || platform == "minimalegl";
+}
+
+std::vector<std::string_view> platformNames(std::string_view list) {
+    std::vector<std::string_view> names;
+    while (!list.empty()) {
+        const std::string_view entry = list.substr(0, list.find(';'));
+        list.remove_prefix(std::min(list.size(), entry.size() + 1));
+        if (const std::string_view name = entry.substr(0, entry.find(':')); !name.empty()) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+// Qt takes the platform from -platform, then QT_QPA_PLATFORM (a name with options after ':',
+// or a list to try in turn), and otherwise tries Wayland first in a Wayland session or where
+// WAYLAND_DISPLAY is set, then X.
+std::string platformsToTry(int argc, const char* const argv[]) {
+    std::string_view platforms =
+        option(argc, argv, "platform").value_or(environment("QT_QPA_PLATFORM"));
+    if (!platforms.empty()) {
+        return std::string(platforms);
+    }
+    const bool wayland =
+        environment("XDG_SESSION_TYPE") == "wayland" || !environment("WAYLAND_DISPLAY").empty();
+    return wayland ? "wayland;xcb" : "xcb";
+}
+
+// The platforms are tried in Qt's order: the first that opens is the one Qt will draw on. One
+// that shows nothing, reached only because the ones before it failed, would leave the user
+// without a window: that is a missing display too.
+std::optional<std::string> missingDisplayMessage(int argc, const char* const argv[]) {
+    std::string problems;
+    const std::string platforms = platformsToTry(argc, argv);  // the names below point into it
+    for (const std::string_view platform : platformNames(platforms)) {
+        std::optional<std::string> problem;
+        if (platform == "xcb") {
+            problem = xProblem(argc, argv);
+        } else if (platform.starts_with("wayland")) {
+            problem = waylandProblem();
+        } else if (!showsNothing(platform) || problems.empty()) {
+            return std::nullopt;
+        } else {
+            break;
+        }
+        if (!problem) {
+            return std::nullopt;
+        }
+        problems += (problems.empty() ? "" : "; ") + *problem;
+    }
+    if (problems.empty()) {
+        return std::nullopt;
+    }
+    return "quantaro: no display to show the window on: " + problems;
 }
 
 }  // namespace quantaro

@@ -68,20 +68,20 @@ ScreenFacts Win32Backend::screenFacts() {
 }
 
 ScreenFacts Win32Backend::screenFactsAt(int dpi) {
-    const Win32Display::Tools& tools = display_.at(dpi);
-    const HFONT font = tools.font.get();
+    // The plan measures with the font as long as it keeps these facts.
+    const std::shared_ptr<const Win32Display::Tools> tools = display_.at(dpi);
     return {static_cast<double>(dpi),
-            [font](std::string_view text) {
+            [tools](std::string_view text) {
                 const std::wstring wide = wideFromUtf8(text);
                 const HDC dc = GetDC(nullptr);
-                const HGDIOBJ previous = SelectObject(dc, font);
+                const HGDIOBJ previous = SelectObject(dc, tools->font.get());
                 SIZE extent{};
                 GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
                 SelectObject(dc, previous);
                 ReleaseDC(nullptr, dc);
                 return static_cast<int>(extent.cx);
             },
-            tools.fontPoints};
+            tools->fontPoints};
 }
 
 std::unique_ptr<Window> Win32Backend::createWindow(const LayoutPlan& plan, WindowEvents& events) {

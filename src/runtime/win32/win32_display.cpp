@@ -1,6 +1,8 @@
 // The screen's resolutions, the message font and the program icons at each, asked of the system.
 #include "runtime/win32/win32_display.h"
 
+#include <algorithm>
+
 namespace quantaro::win32 {
 
 namespace {
@@ -19,7 +21,7 @@ int screenDpi() {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    return dpi;
+    return Win32Display::acceptedDpi(dpi);
 }
 
 int metricAt(int index, int dpi, int systemDpi) {
@@ -96,21 +98,36 @@ void Win32Display::settingsChanged() {
     highContrast = systemHighContrast();
 }
 
-const Win32Display::Tools& Win32Display::at(int dpi) {
-    const auto known = tools_.find(dpi);
-    if (known != tools_.end()) {
-        return known->second;
+int Win32Display::acceptedDpi(int dpi) {
+    return std::clamp(dpi, lowestDpi, highestDpi);
+}
+
+std::shared_ptr<const Win32Display::Tools> Win32Display::at(int dpi) {
+    forgetReleased();
+    if (auto held = tools_[dpi].lock()) {
+        return held;
     }
     FontHandle font = messageFont(dpi, systemDpi_);
     const double points = pointsOf(font.get(), dpi);
-    Tools tools{std::move(font), points, programIcon(metricAt(SM_CXICON, dpi, systemDpi_)),
-                programIcon(metricAt(SM_CXSMICON, dpi, systemDpi_))};
-    return tools_.emplace(dpi, std::move(tools)).first->second;
+    auto tools = std::make_shared<const Tools>(
+        Tools{std::move(font), points, programIcon(metricAt(SM_CXICON, dpi, systemDpi_)),
+              programIcon(metricAt(SM_CXSMICON, dpi, systemDpi_))});
+    tools_[dpi] = tools;
+    return tools;
+}
+
+std::size_t Win32Display::resolutionsHeld() {
+    forgetReleased();
+    return tools_.size();
+}
+
+void Win32Display::forgetReleased() {
+    std::erase_if(tools_, [](const auto& entry) { return entry.second.expired(); });
 }
 
 int Win32Display::dpiOf(HWND window) {
     static const auto forWindow = perResolution<decltype(GetDpiForWindow)>("GetDpiForWindow");
-    return forWindow != nullptr ? static_cast<int>(forWindow(window)) : screenDpi();
+    return forWindow != nullptr ? acceptedDpi(static_cast<int>(forWindow(window))) : screenDpi();
 }
 
 PixelSize Win32Display::frameAround(PixelSize client, DWORD style, DWORD extendedStyle, int dpi) {

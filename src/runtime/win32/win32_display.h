@@ -1,11 +1,13 @@
 // What every window of the program draws with: for each screen resolution a window stands at,
 // the system's message font and the program icons drawn for it, and the brushes for the colours
-// the program sets. It owns these GDI objects and deletes them; it creates no window.
+// the program sets. It owns the brushes; the font and icons of a resolution belong to the
+// windows that stand at it and go when the last of them moves on or closes. It creates no window.
 #pragma once
 
 #include <windows.h>
 
 #include <map>
+#include <memory>
 
 #include "runtime/colour.h"
 #include "runtime/layout_plan.h"
@@ -29,10 +31,19 @@ class Win32Display {
     Win32Display(const Win32Display&) = delete;
     Win32Display& operator=(const Win32Display&) = delete;
 
+    // The resolutions the system can give a screen: 100 % to 500 %. A resolution outside them
+    // comes from a message no system sent; the nearest of them is taken instead.
+    static constexpr int lowestDpi = 96;
+    static constexpr int highestDpi = 480;
+    static int acceptedDpi(int dpi);
+
     // The resolution windows open at: the system's.
     int systemDpi() const { return systemDpi_; }
-    // The tools for a resolution, made when first asked for and kept.
-    const Tools& at(int dpi);
+    // The tools for a resolution: the ones a window holds already, else made. They live as
+    // long as someone holds them.
+    std::shared_ptr<const Tools> at(int dpi);
+    // How many resolutions' tools are alive now.
+    std::size_t resolutionsHeld();
 
     // The resolution of the screen a window stands on.
     static int dpiOf(HWND window);
@@ -61,7 +72,8 @@ class Win32Display {
 
   private:
     int systemDpi_;
-    std::map<int, Tools> tools_;
+    std::map<int, std::weak_ptr<const Tools>> tools_;
+    void forgetReleased();
     std::map<Colour, BrushHandle> solidBrushes_;
 };
 

@@ -50,7 +50,8 @@ Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEv
     }
     SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     answerScreenReaders(handle(), accessible_);
-    setIcons(backend_.display().at(dpi()));
+    tools_ = backend_.display().at(dpi());
+    setIcons(*tools_);
     createControls();
     backend_.windowOpened(*this);
 }
@@ -101,12 +102,11 @@ void Win32Window::createControls() {
         }
     }
     std::vector<std::unique_ptr<Win32Control>> made(plan_.controls().size());
-    const Win32Display::Tools& tools = backend_.display().at(dpi());
     for (const std::size_t index : order) {
         const ControlPlan& control = plan_.control(index);
         made[index] = std::make_unique<Win32Control>(
             handle(), control, creationFor(control, firstControlId + static_cast<int>(index)),
-            tools);
+            *tools_);
     }
     controls_ = std::move(made);
 }
@@ -140,7 +140,7 @@ void Win32Window::show() {
         // The system's resolution is the one the program started with; the screen may have
         // another now.
         if (const int dpi = Win32Display::dpiOf(handle()); dpi != this->dpi()) {
-            followScreen(dpi, {0, 0});
+            followScreen(dpi, std::nullopt);
         }
         centre();
         shownBefore_ = true;
@@ -217,11 +217,10 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case DM_GETDEFID:
             return OnGetDefaultId();
         case WM_DPICHANGED:
-            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            OnDpiChanged(LOWORD(wParam), lParam);
             return 0;
         case WM_GETDPISCALEDSIZE:
-            *reinterpret_cast<SIZE*>(lParam) = OnGetDpiScaledSize(static_cast<int>(wParam));
-            return TRUE;
+            return OnGetDpiScaledSize(static_cast<int>(wParam), lParam);
     }
     return DefWindowProcW(handle(), message, wParam, lParam);
 }
@@ -296,44 +295,6 @@ LRESULT Win32Window::OnGetDefaultId() const {
         return MAKELRESULT(GetDlgCtrlID(controls_[*button]->handle()), DC_HASDEFID);
     }
     return 0;
-}
-
-// The window moved to a screen of another resolution, or its screen's resolution changed. The
-// system suggests where it goes; its size comes from its plan.
-void Win32Window::OnDpiChanged(int dpi, const RECT& suggested) {
-    followScreen(dpi, {suggested.left, suggested.top});
-}
-
-// Asked before a move to another resolution, so that the place the system then suggests fits
-// the size the window will take.
-SIZE Win32Window::OnGetDpiScaledSize(int dpi) {
-    const LayoutPlan planned(plan_.layout(), backend_.screenFactsAt(dpi));
-    const PixelSize frame = frameSize(planned.clientSize(), dpi);
-    return {frame.width, frame.height};
-}
-
-void Win32Window::followScreen(int dpi, POINT topLeft) {
-    events_.screenChanged(backend_.screenFactsAt(dpi));
-    const Win32Display::Tools& tools = backend_.display().at(dpi);
-    setIcons(tools);
-    for (const auto& control : controls_) {
-        control->followPlan(tools);
-    }
-    const PixelSize frame = frameSize(plan_.clientSize(), dpi);
-    SetWindowPos(handle(), nullptr, topLeft.x, topLeft.y, frame.width, frame.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    // A frame drawn thicker or thinner than the system reckons for the resolution (Windows
-    // before 10 reckons at its own) would change the client area: the window grows or shrinks
-    // by the difference.
-    RECT client;
-    GetClientRect(handle(), &client);
-    const PixelSize error{plan_.clientSize().width - client.right,
-                          plan_.clientSize().height - client.bottom};
-    if (error.width != 0 || error.height != 0) {
-        SetWindowPos(handle(), nullptr, 0, 0, frame.width + error.width,
-                     frame.height + error.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    InvalidateRect(handle(), nullptr, TRUE);
 }
 
 // Enter presses the focused button, or the default one while the focus is elsewhere; the heavy

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -50,8 +51,9 @@ class Win32Window final : public Window {
     void OnActivate(bool active);
     void OnClose();
     LRESULT OnGetDefaultId() const;
-    void OnDpiChanged(int dpi, const RECT& suggested);
-    SIZE OnGetDpiScaledSize(int dpi);
+    // lParam comes as the sender wrote it: a rectangle and a size to fill, by the system.
+    void OnDpiChanged(int dpi, LPARAM suggested);
+    LRESULT OnGetDpiScaledSize(int dpi, LPARAM size);
 
     void createControls();
     void setIcons(const Win32Display::Tools& tools);
@@ -59,14 +61,18 @@ class Win32Window final : public Window {
     int dpi() const;
     // The window's size with its frame, for a client area planned at this resolution.
     PixelSize frameSize(PixelSize client, int dpi) const;
-    // Plans the window again for a screen of this resolution and moves it and every control.
-    void followScreen(int dpi, POINT topLeft);
+    // Plans the window again for a screen of this resolution and moves it and every control;
+    // to the top-left corner given, unless that would put it off every screen.
+    void followScreen(int dpi, std::optional<POINT> topLeft);
     Win32Control* controlOf(HWND handle);
     void centre();
 
     Win32Backend& backend_;
     const LayoutPlan& plan_;
     WindowEvents& events_;
+    // The font and icons of the window's resolution; declared before the window, so that they
+    // outlive it and every control that draws with them.
+    std::shared_ptr<const Win32Display::Tools> tools_;
     WindowHandle handle_;
     std::shared_ptr<AccessibleFacts> accessible_ = std::make_shared<AccessibleFacts>();
     std::vector<std::unique_ptr<Win32Control>> controls_;  // in the plan's order

@@ -326,6 +326,10 @@ void assumeHighContrast(WindowDriver& program, bool on) {
     dynamic_cast<Win32Driver&>(program).backend().display().highContrast = on;
 }
 
+std::size_t resolutionsHeld(WindowDriver& program) {
+    return dynamic_cast<Win32Driver&>(program).backend().display().resolutionsHeld();
+}
+
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control) {
     Form& shown = program.form(form);
     if (!shown.isLoaded()) {

@@ -15,4 +15,7 @@ HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view co
 // Whether the program draws as in a High Contrast theme from now on: Wine cannot turn one on.
 void assumeHighContrast(WindowDriver& program, bool on);
 
+// How many resolutions' fonts and icons the program holds now.
+std::size_t resolutionsHeld(WindowDriver& program);
+
 }  // namespace quantaro::testing

@@ -1,5 +1,5 @@
 // Tests of the Linux program's command line: what ends the program before a window opens, with
-// which status and which output, and what lets it start.
+// which status and which output, and what lets it start; how an argument from outside is shown.
 #include "runtime/qt/command_line.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +9,21 @@
 #include <vector>
 
 #include "runtime/app_facts.h"
+#include "runtime/qt/terminal_text.h"
 
 namespace quantaro {
 namespace {
 
-TEST(CommandLine, PrintsHelpOrVersionOrRefusesAndOnlyAnEmptyOneStartsTheProgram) {
+// A stream whose every write fails, as standard output on a full disk or a closed pipe.
+class FailingOutput : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(CommandLine, PrintsHelpOrVersionOrRefusesAndOnlyQtsOptionsStartTheProgram) {
     const std::string version = std::to_string(app::Major) + '.' + std::to_string(app::Minor) +
                                 '.' + std::to_string(app::Revision);
+    const std::string longOption = "--" + std::string(500, 'x');
     const struct {
         const char* name;
         std::vector<const char*> arguments;  // after the program's name
@@ -27,11 +35,27 @@ TEST(CommandLine, PrintsHelpOrVersionOrRefusesAndOnlyAnEmptyOneStartsTheProgram)
         {"--version prints name and version", {"--version"}, 0, "Quantaro " + version + "\n", ""},
         {"-v is --version", {"-v"}, 0, version, ""},
         {"--help lists the options", {"--help"}, 0, "--version", ""},
+        {"--help lists Qt's options", {"--help"}, 0, "-platform NAME", ""},
         {"-h is --help", {"-h"}, 0, "--help", ""},
         {"an unknown option", {"--bogus"}, 2, "", "Usage: quantaro [--help] [--version]"},
-        {"a Qt option", {"-platform", "offscreen"}, 2, "", "platform"},
+        {"Qt's options start the program",
+         {"-platform", "xcb", "-display", ":0", "-style", "fusion", "-reverse", "--geometry",
+          "300x200"},
+         std::nullopt,
+         "",
+         ""},
+        {"the version beside a Qt option", {"-platform", "offscreen", "--version"}, 0, version, ""},
+        {"a Qt option without its value", {"-platform"}, 2, "", "platform"},
+        {"a value after '=' that Qt would pass over", {"-platform=xcb"}, 2, "", "next argument"},
+        {"'=' where Qt reads it", {"-style=fusion"}, std::nullopt, "", ""},
         {"an argument", {"file.txt"}, 2, "", "'file.txt'"},
         {"help beside an unknown option", {"--help", "--bogus"}, 2, "", "bogus"},
+        {"an argument's terminal escape is shown, not sent",
+         {"\x1b]0;owned\x07"},
+         2,
+         "",
+         "'\\x1B]0;owned\\x07'"},
+        {"a long argument is cut", {longOption.c_str()}, 2, "", std::string(60, 'x') + "...'"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -51,6 +75,51 @@ TEST(CommandLine, PrintsHelpOrVersionOrRefusesAndOnlyAnEmptyOneStartsTheProgram)
         } else {
             EXPECT_NE(err.str().find(test.err), std::string::npos) << err.str();
         }
+        EXPECT_EQ(err.str().find('\x1b'), std::string::npos);
+    }
+}
+
+TEST(CommandLine, HelpOrVersionThatCannotBeWrittenEndsWithStatusOneAndSaysSo) {
+    for (const char* asked : {"--help", "--version"}) {
+        const char* argv[] = {"quantaro", asked};
+        FailingOutput full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(answerCommandLine(2, argv, out, err), 1) << asked;
+        EXPECT_NE(err.str().find("quantaro: cannot write to standard output"), std::string::npos)
+            << asked << ": " << err.str();
+    }
+}
+
+// Escapes written out by hand: the reference shares no code with the escaping.
+TEST(TerminalText, ShowsControlCharactersAsEscapesAndCutsLongTexts) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t longest;
+        std::string shown;
+    } cases[] = {
+        {"plain text stays", "xcb:0", 64, "xcb:0"},
+        {"letters beyond ASCII stay",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e \xE2\x82\xAC",
+         64,
+         "Gr\xC3\xBC\xC3\x9F"
+         "e \xE2\x82\xAC"},
+        {"escape, bell, newline, tab", "\x1B[2J\x07\n\t", 64, "\\x1B[2J\\x07\\x0A\\x09"},
+        {"delete", "a\x7F", 64, "a\\x7F"},
+        {"an 8-bit control sequence introducer",
+         "\xC2\x9B"
+         "31m",
+         64, "\\u009B31m"},
+        {"a byte that is no UTF-8", "a\xFF\xC3", 64, "a\\xFF\\xC3"},
+        {"a backslash is doubled", "a\\b", 64, "a\\\\b"},
+        {"cut after so many characters", "abcdef", 3, "abc..."},
+        {"a character is never cut in two", "\xC3\xBC\xC3\xBC\xC3\xBC", 2, "\xC3\xBC\xC3\xBC..."},
+        {"as long as allowed is not cut", "abc", 3, "abc"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(shownOnTerminal(test.text, test.longest), test.shown) << test.name;
     }
 }
 

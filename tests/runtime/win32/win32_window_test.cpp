@@ -1,11 +1,13 @@
 // What only the Win32 back end has to get right: the styles that give a fixed border, a
 // taskbar button to the converter window alone and the program icon; the system's message
-// font in every control; a new layout when a window's screen changes resolution; the High
-// Contrast colours; and every window enabled again after a message box. Everything else is in
-// the conformance suite.
+// font in every control; a new layout when a window's screen changes resolution, whoever sends
+// the message and whatever it carries; the High Contrast colours; and every window enabled
+// again after a message box. Everything else is in the conformance suite.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "conformance/win32/win32_driver.h"
 #include "runtime/layout_plan.h"
@@ -97,6 +99,48 @@ TEST(Win32Windows, HaveFixedBordersTheMessageFontAndOnlyTheConverterWindowATaskb
     }
 }
 
+// Every control of the window where the plan for this resolution puts it, in the message font
+// and with the icons drawn for it.
+void expectLaidOutFor(WindowDriver& program, const char* form, int dpi, const std::string& at) {
+    const LayoutPlan expected = planAt(program.form(form).layout(), dpi);
+    const Rect client = program.bounds(form, "");
+    EXPECT_EQ(client.width, expected.clientSize().width) << at;
+    EXPECT_EQ(client.height, expected.clientSize().height) << at;
+    for (const ControlPlan& control : expected.controls()) {
+        const PixelRect& place = control.inWindow;
+        Rect drawn = program.bounds(form, control.row->name);
+        if (control.row->kind == ControlKind::DropDownList) {
+            drawn.height = place.height;  // the system's, as its font needs
+        }
+        EXPECT_EQ(drawn, (Rect{place.left, place.top, place.width, place.height}))
+            << at << ' ' << control.row->name;
+        if (control.row->kind != ControlKind::Picture) {
+            EXPECT_EQ(fontOf(handleOf(program, form, control.row->name)).lfHeight,
+                      messageFontAt(dpi).lfHeight)
+                << at << ' ' << control.row->name;
+        }
+    }
+    const auto icon = [&](WPARAM size) {
+        return iconWidth(
+            reinterpret_cast<HICON>(SendMessageW(handleOf(program, form), WM_GETICON, size, 0)));
+    };
+    EXPECT_EQ(icon(ICON_BIG), GetSystemMetricsForDpi(SM_CXICON, dpi)) << at;
+    EXPECT_EQ(icon(ICON_SMALL), GetSystemMetricsForDpi(SM_CXSMICON, dpi)) << at;
+}
+
+// The size a window answers when asked before a move to the resolution sent, less its frame at
+// the resolution it takes; nothing when it leaves the size to the system.
+std::optional<PixelSize> askedClientSize(HWND window, int sent, int dpi, LPARAM answer) {
+    if (!SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(sent), answer)) {
+        return std::nullopt;
+    }
+    const SIZE size = *reinterpret_cast<const SIZE*>(answer);
+    RECT frame{};
+    AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
+                             GetWindowLongW(window, GWL_EXSTYLE), static_cast<UINT>(dpi));
+    return PixelSize{size.cx - (frame.right - frame.left), size.cy - (frame.bottom - frame.top)};
+}
+
 // A window moved to a screen of another resolution is laid out again for it: every control at
 // its place in the plan for that resolution, in the message font and with the icons drawn for
 // it. Wine raises no WM_DPICHANGED of its own, so the test sends it as Windows would.
@@ -105,38 +149,14 @@ TEST(Win32Windows, MovedToAScreenOfAnotherResolutionFollowTheirPlanForIt) {
     program->pressAlt('a');
     for (const int dpi : {144, 192, 96}) {
         for (const char* form : {"frmMain", "frmAbout"}) {
-            const HWND window = handleOf(*program, form);
             RECT suggested{40, 30, 400, 300};
-            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+            SendMessageW(handleOf(*program, form), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                          reinterpret_cast<LPARAM>(&suggested));
-            const LayoutPlan expected = planAt(program->form(form).layout(), dpi);
             const std::string at = std::string(form) + " at " + std::to_string(dpi);
             const Rect frame = program->frame(form);
             EXPECT_EQ(frame.left, 40) << at;
             EXPECT_EQ(frame.top, 30) << at;
-            const Rect client = program->bounds(form, "");
-            EXPECT_EQ(client.width, expected.clientSize().width) << at;
-            EXPECT_EQ(client.height, expected.clientSize().height) << at;
-            for (const ControlPlan& control : expected.controls()) {
-                const PixelRect& place = control.inWindow;
-                Rect drawn = program->bounds(form, control.row->name);
-                if (control.row->kind == ControlKind::DropDownList) {
-                    drawn.height = place.height;  // the system's, as its font needs
-                }
-                EXPECT_EQ(drawn, (Rect{place.left, place.top, place.width, place.height}))
-                    << at << ' ' << control.row->name;
-                if (control.row->kind != ControlKind::Picture) {
-                    EXPECT_EQ(fontOf(handleOf(*program, form, control.row->name)).lfHeight,
-                              messageFontAt(dpi).lfHeight)
-                        << at << ' ' << control.row->name;
-                }
-            }
-            const auto icon = [&](WPARAM size) {
-                return iconWidth(
-                    reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, size, 0)));
-            };
-            EXPECT_EQ(icon(ICON_BIG), GetSystemMetricsForDpi(SM_CXICON, dpi)) << at;
-            EXPECT_EQ(icon(ICON_SMALL), GetSystemMetricsForDpi(SM_CXSMICON, dpi)) << at;
+            expectLaidOutFor(*program, form, dpi, at);
         }
         const HWND picture = handleOf(*program, "frmAbout", "picIcon");
         EXPECT_EQ(iconWidth(reinterpret_cast<HICON>(GetWindowLongPtrW(picture, GWLP_USERDATA))),
@@ -145,17 +165,73 @@ TEST(Win32Windows, MovedToAScreenOfAnotherResolutionFollowTheirPlanForIt) {
     }
     // Asked before the move, each window tells the size it will take there, frame and all.
     for (const char* form : {"frmMain", "frmAbout"}) {
-        const HWND window = handleOf(*program, form);
         SIZE size{};
-        ASSERT_TRUE(
-            SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&size)));
-        RECT frame{};
-        AdjustWindowRectExForDpi(&frame, GetWindowLongW(window, GWL_STYLE), FALSE,
-                                 GetWindowLongW(window, GWL_EXSTYLE), 144);
-        const PixelSize client = planAt(program->form(form).layout(), 144).clientSize();
-        EXPECT_EQ(size.cx - (frame.right - frame.left), client.width) << form;
-        EXPECT_EQ(size.cy - (frame.bottom - frame.top), client.height) << form;
+        EXPECT_EQ(
+            askedClientSize(handleOf(*program, form), 144, 144, reinterpret_cast<LPARAM>(&size)),
+            planAt(program->form(form).layout(), 144).clientSize())
+            << form;
     }
+}
+
+// Any program may send the two messages, with any resolution and any pointer. A resolution no
+// screen can have is taken as the nearest one a screen can; without a rectangle to read, or
+// with one of no size or off every screen, the window stays where it is; without a size to
+// fill, the window leaves the size to the system. And the fonts and icons of every resolution
+// seen do not pile up: only those of the windows' present ones are kept.
+TEST(Win32Windows, ResolutionMessagesFromAnyoneLeaveEveryWindowWhereAScreenCouldPutIt) {
+    const auto program = startOnWindowSystem();
+    program->pressAlt('a');
+    const struct {
+        int sent;
+        int taken;
+    } resolutions[] = {{0, 96}, {1, 96}, {6000, 480}, {65535, 480}, {120, 120}};
+    RECT noSize{50, 50, 50, 50};
+    RECT negative{300, 300, 100, 100};
+    RECT offEveryScreen{100000, 100000, 100400, 100300};
+    // Memory of no one: reserved for the test, never given pages.
+    void* const unmapped = VirtualAlloc(nullptr, 65536, MEM_RESERVE, PAGE_NOACCESS);
+    const struct {
+        const char* name;
+        LPARAM place;
+        bool ours;  // memory of the program's that may be written
+    } unusable[] = {{"no rectangle", 0, false},
+                    {"no size", reinterpret_cast<LPARAM>(&noSize), true},
+                    {"negative size", reinterpret_cast<LPARAM>(&negative), true},
+                    {"off every screen", reinterpret_cast<LPARAM>(&offEveryScreen), true},
+                    {"memory of no one", reinterpret_cast<LPARAM>(unmapped), false},
+                    {"a stray number", 0x10, false}};
+    for (const auto& resolution : resolutions) {
+        for (const char* form : {"frmMain", "frmAbout"}) {
+            const HWND window = handleOf(*program, form);
+            const LayoutPlan expected = planAt(program->form(form).layout(), resolution.taken);
+            for (const auto& place : unusable) {
+                const std::string at = std::string(form) + " sent " +
+                                       std::to_string(resolution.sent) + " with " + place.name;
+                const Rect before = program->frame(form);
+                SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(resolution.sent, resolution.sent),
+                             place.place);
+                ASSERT_TRUE(IsWindow(window)) << at;
+                const Rect after = program->frame(form);
+                EXPECT_EQ((std::pair{after.left, after.top}), (std::pair{before.left, before.top}))
+                    << at;
+                expectLaidOutFor(*program, form, resolution.taken, at);
+                if (!place.ours) {
+                    EXPECT_EQ(
+                        askedClientSize(window, resolution.sent, resolution.taken, place.place),
+                        std::nullopt)
+                        << at;
+                }
+            }
+            SIZE size{};
+            EXPECT_EQ(askedClientSize(window, resolution.sent, resolution.taken,
+                                      reinterpret_cast<LPARAM>(&size)),
+                      expected.clientSize())
+                << form << ' ' << resolution.sent;
+            EXPECT_LE(resolutionsHeld(*program), 2u) << form << ' ' << resolution.sent;
+        }
+        EXPECT_EQ(resolutionsHeld(*program), 1u) << "both windows at " << resolution.taken;
+    }
+    VirtualFree(unmapped, 0, MEM_RELEASE);
 }
 
 // A High Contrast theme shows only its own colours: the entered box takes the theme's
