@@ -5,21 +5,26 @@
 # The same commit gives the same bytes wherever and whenever it is built: file times come from
 # the last commit (SOURCE_DATE_EPOCH), and the programs carry no folder name or link time.
 # Refuses a tree with uncommitted changes, whose release no commit describes, unless given
-# --allow-dirty. Addresses the release publishes come from QUANTARO_HOMEPAGE,
-# QUANTARO_SCREENSHOT_URL and QUANTARO_MAINTAINER in the environment (see the README).
+# --allow-dirty; --output DIR writes into DIR instead of dist/. Addresses the release
+# publishes come from QUANTARO_HOMEPAGE, QUANTARO_SCREENSHOT_URL and QUANTARO_MAINTAINER in
+# the environment (see the README).
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
 allow_dirty=false
-for argument in "$@"; do
-    case $argument in
+dist=$(dirname "$0")/../dist
+while (($#)); do
+    case $1 in
     --allow-dirty) allow_dirty=true ;;
+    --output) dist=${2:?--output needs a folder} && shift ;;
     *)
-        echo "usage: $0 [--allow-dirty]" >&2
+        echo "usage: $0 [--allow-dirty] [--output DIR]" >&2
         exit 2
         ;;
     esac
+    shift
 done
+dist=$(realpath -m "$dist")
+cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh release
 if [[ -n $(git status --porcelain) ]] && ! $allow_dirty; then
@@ -50,18 +55,30 @@ build_and_pack() {
         (cd "build/$preset" && cpack -G "$generator" >/dev/null)
     done
 }
+# The zip holds the Windows install rules' files under one folder. cpack would add them in the
+# order the file system lists them, which differs from one disk to the next; here they go in
+# sorted by name, with every time taken from SOURCE_DATE_EPOCH.
+make_zip() {
+    local name=quantaro-$version-windows-x86_64 stage=build/dist-windows/zip-stage
+    rm -rf "$stage"
+    cmake --install build/dist-windows --prefix "$stage/$name" >/dev/null
+    (cd "$stage" && find "$name" -type f | LC_ALL=C sort >files.txt &&
+        cmake -E tar cf "../$name.zip" --format=zip --files-from=files.txt)
+}
+
 build_and_pack dist-linux DEB
-build_and_pack dist-windows ZIP NSIS
+build_and_pack dist-windows NSIS
+make_zip
 
 artifacts=(
     "build/dist-linux/quantaro_$version-1_amd64.deb"
     "build/dist-windows/quantaro-$version-windows-x86_64.zip"
     "build/dist-windows/quantaro-$version-windows-x86_64.exe"
 )
-rm -rf dist
-mkdir dist
-cp "${artifacts[@]}" dist/
-(cd dist && sha256sum -- "${artifacts[@]##*/}" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
-echo "== release: Quantaro $version, commit $(git rev-parse --short HEAD), in $PWD/dist"
-(cd dist && ls -l --time-style=+ -- "${artifacts[@]##*/}" SHA256SUMS | awk '{ print $5, $6 }')
-cat dist/SHA256SUMS
+mkdir -p "$dist"
+rm -f "$dist/SHA256SUMS" "$dist"/quantaro[-_]*
+cp "${artifacts[@]}" "$dist"/
+(cd "$dist" && sha256sum -- "${artifacts[@]##*/}" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
+echo "== release: Quantaro $version, commit $(git rev-parse --short HEAD), in $dist"
+(cd "$dist" && ls -l --time-style=+ -- "${artifacts[@]##*/}" SHA256SUMS | awk '{ print $5, $6 }')
+cat "$dist/SHA256SUMS"

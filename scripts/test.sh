@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the Linux build (plain and under AddressSanitizer and
 # UndefinedBehaviorSanitizer) and the Windows build under Wine; then each fuzz target and a
-# soak run of the real program, a minute each. Stops at the first failure.
+# soak run of the real program, a minute each; the release's packages; and the release made
+# twice from the last commit, which must give the same bytes. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -24,3 +25,6 @@ echo "== soak: random keys and clicks on the real program for a minute"
 scripts/soak.sh 60
 
 bash scripts/check-packages.sh
+
+echo "== reproducible: the release made twice, in two clones of the commit"
+bash scripts/check-reproducible.sh
