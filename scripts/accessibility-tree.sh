@@ -5,6 +5,8 @@
 # screen readers hear when the entered unit changes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/install-deps.sh accessibility
 cmake --preset release >/dev/null
 cmake --build --preset release --target quantaro

@@ -25,6 +25,8 @@ while (($#)); do
 done
 dist=$(realpath -m "$dist")
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 scripts/install-deps.sh release
 if [[ -n $(git status --porcelain) ]] && ! $allow_dirty; then

@@ -5,6 +5,8 @@
 # twice from the last commit, which must give the same bytes. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/install-deps.sh test
 
 echo "== formatting"
