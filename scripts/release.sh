@@ -35,7 +35,8 @@ if [[ -n $(git status --porcelain) ]] && ! $allow_dirty; then
 fi
 
 # Whatever the calling shell has set, the release is made with the same settings.
-export SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH
 export TZ=UTC LC_ALL=C.UTF-8
 unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
 umask 022
@@ -82,5 +83,5 @@ rm -f "$dist/SHA256SUMS" "$dist"/quantaro[-_]*
 cp "${artifacts[@]}" "$dist"/
 (cd "$dist" && sha256sum -- "${artifacts[@]##*/}" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
 echo "== release: Quantaro $version, commit $(git rev-parse --short HEAD), in $dist"
-(cd "$dist" && ls -l --time-style=+ -- "${artifacts[@]##*/}" SHA256SUMS | awk '{ print $5, $6 }')
+(cd "$dist" && stat -c '%s bytes  %n' -- "${artifacts[@]##*/}" SHA256SUMS)
 cat "$dist/SHA256SUMS"
