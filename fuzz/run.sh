@@ -7,6 +7,8 @@
 # Fails when a target finds a fault. Prints each target's executions.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 if (($# < 1)); then
     echo "usage: $0 SECONDS [TARGET...]" >&2

@@ -6,6 +6,8 @@
 # hear when another unit is chosen and converted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/install-deps.sh accessibility
 cmake --preset release >/dev/null
 cmake --build --preset release --target quantaro

@@ -2,6 +2,7 @@
 # Installs the Debian packages a build needs, and only those that are missing.
 #   install-deps.sh run      what building and starting the Linux program needs
 #   install-deps.sh windows  what cross-building the Windows program needs
+#   install-deps.sh release  what making a release (scripts/release.sh) needs
 #   install-deps.sh test     all of that plus the tests, the sanitizers, Wine to run them and
 #                            the tools that build and check the packages
 #   install-deps.sh screenshots  what remaking the README's screenshots needs
@@ -18,6 +19,7 @@ packaging=(dpkg-dev file fakeroot lintian desktop-file-utils appstream man-db ns
 case "${1:-run}" in
 run) packages=("${linux[@]}") ;;
 windows) packages=("${windows[@]}") ;;
+release) packages=("${linux[@]}" "${windows[@]}" "${packaging[@]}" git) ;;
 test)
     packages=("${linux[@]}" "${windows[@]}" "${packaging[@]}" libgtest-dev libgmock-dev xvfb xauth
               clang-format wine wine64 clang locales openbox xdotool x11-utils
@@ -29,7 +31,7 @@ accessibility)
     packages=("${linux[@]}" xvfb openbox xdotool x11-utils dbus at-spi2-core python3-pyatspi)
     ;;
 *)
-    echo "usage: $0 run | windows | test | screenshots | accessibility" >&2
+    echo "usage: $0 run | windows | release | test | screenshots | accessibility" >&2
     exit 2
     ;;
 esac

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Quantaro on Linux.
+# Sets up, builds and starts Quantaro on Linux, in a build tree of its own (preset "run"), so
+# the settings of the other builds stay as they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
-cmake --preset release -DQUANTARO_TESTS=OFF -DQUANTARO_BENCH=OFF >/dev/null
-cmake --build --preset release
-exec build/release/src/runtime/qt/quantaro
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+cmake --preset run >/dev/null
+cmake --build --preset run
+exec build/run/src/runtime/qt/quantaro

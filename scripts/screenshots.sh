@@ -4,6 +4,8 @@
 # captures each window with ImageMagick's import into docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/install-deps.sh screenshots
 cmake --preset release >/dev/null
 cmake --build --preset release --target quantaro

@@ -10,6 +10,8 @@
 # Logs of a failed run stay in build/asan/soak/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 if (($# < 1)); then
     echo "usage: $0 SECONDS [SEED]" >&2
     exit 2

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the Linux build (plain and under AddressSanitizer and
 # UndefinedBehaviorSanitizer) and the Windows build under Wine; then each fuzz target and a
-# soak run of the real program, a minute each. Stops at the first failure.
+# soak run of the real program, a minute each; the release's packages; and the release made
+# twice from the last commit, which must give the same bytes. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Builds use every processor of the machine unless told otherwise.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/install-deps.sh test
 
 echo "== formatting"
@@ -24,3 +27,6 @@ echo "== soak: random keys and clicks on the real program for a minute"
 scripts/soak.sh 60
 
 bash scripts/check-packages.sh
+
+echo "== reproducible: the release made twice, in two clones of the commit"
+bash scripts/check-reproducible.sh
