@@ -62,17 +62,22 @@ std::unique_ptr<Window> QtBackend::createWindow(const LayoutPlan& plan, WindowEv
 void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
                            Window* owner) {
     QWidget* const parent = owner != nullptr ? &static_cast<QtWindow*>(owner)->dialog() : nullptr;
-    QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(prompt),
-                    QMessageBox::Ok, parent);
+    // On the heap: a window discarded while the box is up (its deletion is posted, and the box's
+    // loop runs posted events) deletes the box with its other children, which a box on the
+    // stack would not survive. The guard then finds it gone.
+    const QPointer<QMessageBox> box =
+        new QMessageBox(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(prompt),
+                        QMessageBox::Ok, parent);
     // Where a parent makes a box modal to its window only (a sheet), no window of the program
     // would be kept from input; none may take any while the box is up.
-    box.setWindowModality(Qt::ApplicationModal);
+    box->setWindowModality(Qt::ApplicationModal);
     // A prompt is shown as written, never read as markup.
-    box.setTextFormat(Qt::PlainText);
+    box->setTextFormat(Qt::PlainText);
     // The box takes the focus; once it is dismissed, the window and control that had the focus
     // have it again, whichever window Qt would activate.
     const QPointer<QWidget> focused = QApplication::focusWidget();
-    box.exec();
+    box->exec();
+    delete box.data();
     if (focused != nullptr && focused->isVisible()) {
         focused->activateWindow();
         focused->setFocus(Qt::OtherFocusReason);
