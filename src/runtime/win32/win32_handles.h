@@ -27,7 +27,6 @@ struct WindowDestroyer {
 };
 
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using PenHandle = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
 using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
