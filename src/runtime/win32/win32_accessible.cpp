@@ -8,41 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/win32/win32_ole_access.h"
+
 namespace quantaro::win32 {
 
 namespace {
-
-// Loaded on the first question, not at the program's start; null where a library is missing.
-struct OleAccess {
-    decltype(&CreateStdAccessibleObject) createStandard = nullptr;
-    decltype(&LresultFromObject) resultFromObject = nullptr;
-    decltype(&SysAllocString) allocString = nullptr;
-    bool ready() const { return createStandard && resultFromObject && allocString; }
-};
-
-template <class Function>
-Function entryPoint(const wchar_t* library, const char* name) {
-    const HMODULE module = LoadLibraryW(library);
-    return module == nullptr ? nullptr
-                             : reinterpret_cast<Function>(
-                                   reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-const OleAccess& oleAccess() {
-    static const OleAccess access = [] {
-        // The accessible object is handed to the screen reader through COM.
-        using Initialize = HRESULT(WINAPI*)(void*, DWORD);
-        if (const auto initialize = entryPoint<Initialize>(L"ole32.dll", "CoInitializeEx")) {
-            initialize(nullptr, COINIT_APARTMENTTHREADED);
-        }
-        return OleAccess{
-            entryPoint<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll",
-                                                             "CreateStdAccessibleObject"),
-            entryPoint<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
-            entryPoint<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString")};
-    }();
-    return access;
-}
 
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;

@@ -51,6 +51,9 @@ class Win32Window final : public Window {
     void OnActivate(bool active);
     void OnClose();
     LRESULT OnGetDefaultId() const;
+    void OnSettingsChanged();
+    // WM_DPICHANGED and WM_GETDPISCALEDSIZE, which the two members below answer.
+    LRESULT OnResolutionMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // lParam comes as the sender wrote it: a rectangle and a size to fill, by the system.
     void OnDpiChanged(int dpi, LPARAM suggested);
     LRESULT OnGetDpiScaledSize(int dpi, LPARAM size);

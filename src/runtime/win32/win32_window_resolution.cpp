@@ -57,6 +57,14 @@ bool onSomeScreen(POINT topLeft, PixelSize frame) {
 
 }  // namespace
 
+LRESULT Win32Window::OnResolutionMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDPISCALEDSIZE) {
+        return OnGetDpiScaledSize(static_cast<int>(wParam), lParam);
+    }
+    OnDpiChanged(LOWORD(wParam), lParam);
+    return 0;
+}
+
 // The window moved to a screen of another resolution, or its screen's resolution changed. The
 // system suggests where it goes; its size comes from its plan.
 void Win32Window::OnDpiChanged(int dpi, LPARAM suggested) {
