@@ -145,17 +145,19 @@ void Win32Window::show() {
         centre();
         shownBefore_ = true;
     }
-    // Showing a hidden window brings it to the front and activates it; one already shown but
-    // behind another, or inactive, is brought forward here.
-    ShowWindow(handle(), SW_SHOW);
-    if (GetForegroundWindow() == handle() && GetActiveWindow() == handle()) {
-        return;
+    // Showing a hidden window brings it to the front and activates it. One already shown but
+    // behind another, or inactive, is hidden and shown again for the same: asked to activate a
+    // window that stays on the screen, Wine under a window manager (its default) moves the keys
+    // to it while the manager keeps the X focus on the window the user clicked last, so the keys
+    // of a click there went on reaching this one. A window mapped anew is one the manager
+    // focuses, and Windows brings it to the front as the user expects.
+    if (IsWindowVisible(handle())) {
+        if (GetForegroundWindow() == handle() && GetActiveWindow() == handle()) {
+            return;
+        }
+        ShowWindow(handle(), SW_HIDE);
     }
-    SetWindowPos(handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    // Brought to the front is not yet active: while the program is in the foreground already,
-    // the window the user clicked in would keep the keys without this.
-    SetForegroundWindow(handle());
-    SetActiveWindow(handle());
+    ShowWindow(handle(), SW_SHOW);
 }
 
 void Win32Window::centre() {
