@@ -22,7 +22,7 @@ windows) packages=("${windows[@]}") ;;
 release) packages=("${linux[@]}" "${windows[@]}" "${packaging[@]}" git) ;;
 test)
     packages=("${linux[@]}" "${windows[@]}" "${packaging[@]}" libgtest-dev libgmock-dev xvfb xauth
-              clang-format wine wine64 clang locales openbox xdotool x11-utils
+              clang-format wine wine64 clang locales openbox xdotool x11-utils imagemagick
               # The keys are tested again under Qt's GTK platform theme, which GNOME loads.
               qt6-gtk-platformtheme)
     ;;

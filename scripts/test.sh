@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the Linux build (plain and under AddressSanitizer and
 # UndefinedBehaviorSanitizer) and the Windows build under Wine; then each fuzz target and a
-# soak run of the real program, a minute each; the release's packages; and the release made
+# soak run of the real program, a minute each; the Windows program driven under Wine with a
+# window manager; the release's packages; and the release made
 # twice from the last commit, which must give the same bytes. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +26,9 @@ fuzz/run.sh 60
 
 echo "== soak: random keys and clicks on the real program for a minute"
 scripts/soak.sh 60
+
+echo "== Wine under openbox: About shown again, then the converter window takes the keys"
+bash scripts/wine-about-again.sh
 
 bash scripts/check-packages.sh
 
