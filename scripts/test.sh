@@ -2,8 +2,8 @@
 # Sets up, builds and runs every test: the Linux build (plain and under AddressSanitizer and
 # UndefinedBehaviorSanitizer) and the Windows build under Wine; then each fuzz target and a
 # soak run of the real program, a minute each; the Windows program driven under Wine with a
-# window manager; the release's packages; and the release made
-# twice from the last commit, which must give the same bytes. Stops at the first failure.
+# window manager; the release's packages; and the release made twice from the last commit,
+# which must give the same bytes. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Builds use every processor of the machine unless told otherwise.
