@@ -30,10 +30,12 @@ fail() {
 }
 
 wine "$program" >/dev/null 2>&1 &
-main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quantaro$' | head -1)
+main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quantaro$' | head -1) || true
+[[ -n $main ]] || fail "the converter window did not appear"
 sleep 1.5
 clickAt "$main" 212 360 # About
-about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Quantaro$' | head -1)
+about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Quantaro$' | head -1) || true
+[[ -n $about ]] || fail "About did not open"
 clickAt "$main" 140 360 # the converter window, beside its buttons
 [[ $(active) == "$main" ]] || fail "the converter window clicked did not become active"
 clickAt "$main" 212 360 # About again
