@@ -148,9 +148,9 @@ void Win32Window::show() {
     // Showing a hidden window brings it to the front and activates it. One already shown but
     // behind another, or inactive, is hidden and shown again for the same: asked to activate a
     // window that stays on the screen, Wine under a window manager (its default) moves the keys
-    // to it while the manager keeps the X focus on the window the user clicked last, so the keys
-    // of a click there went on reaching this one. A window mapped anew is one the manager
-    // focuses, and Windows brings it to the front as the user expects.
+    // to it, but the manager keeps the window the user clicked last active and draws this one
+    // inactive, so the user types into another window than the one shown active. A window
+    // mapped anew is one the manager activates; Windows brings it to the front either way.
     if (IsWindowVisible(handle())) {
         if (GetForegroundWindow() == handle() && GetActiveWindow() == handle()) {
             return;
