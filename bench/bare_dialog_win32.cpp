@@ -1,14 +1,20 @@
 // The floor of the Windows start-up benchmark: the converter window's nineteen controls as a
-// plain Win32 program would make them, fixed at their pixel places at 96 dpi, in the message
-// font, with the common controls of version 6 (the same manifest as the program). It ends
-// once its window is painted and idle, printing what the program's probe prints, and closes its
-// window as it goes, as the program does.
+// plain Win32 program would make them, at the places the layout plan gives them at 96 dpi, in
+// the message font, with the common controls of version 6 (the same manifest as the program). It
+// ends once its window is painted and idle, printing what the program's probe prints, and closes
+// its window as it goes, as the program does.
 #include <windows.h>
 // after windows.h, which it builds on
 #include <commctrl.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 
+#include "app/frm_main.h"
+#include "runtime/layout_check.h"
+#include "runtime/layout_plan.h"
 #include "startup_report_win32.h"
 
 namespace {
@@ -21,37 +27,78 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-struct Child {
+std::wstring wide(std::string_view text) {
+    std::wstring result(text.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           result.data(), static_cast<int>(result.size()));
+    result.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return result;
+}
+
+// The converter window's table planned at 96 dpi in the tables' 9 point font, its words
+// measured in the message font, as the program plans it on such a screen.
+quantaro::LayoutPlan floorPlan(HFONT font) {
+    return quantaro::LayoutPlan(quantaro::frmMain::layout,
+                                {96,
+                                 [font](std::string_view text) {
+                                     const std::wstring shown = wide(text);
+                                     const HDC dc = GetDC(nullptr);
+                                     const HGDIOBJ previous = SelectObject(dc, font);
+                                     SIZE extent{};
+                                     GetTextExtentPoint32W(dc, shown.data(),
+                                                           static_cast<int>(shown.size()), &extent);
+                                     SelectObject(dc, previous);
+                                     ReleaseDC(nullptr, dc);
+                                     return static_cast<int>(extent.cx);
+                                 },
+                                 quantaro::tableFontPoints});
+}
+
+struct ClassAndStyle {
     const wchar_t* className;
-    const wchar_t* text;
     DWORD style;
-    int left, top, width, height;
-    bool inOutputFrame;  // placed relative to the Output frame at (8, 112)
 };
 
 constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-constexpr DWORD kReadOnly = kEdit | ES_READONLY;
-constexpr Child kChildren[] = {
-    {L"BUTTON", L"Input", BS_GROUPBOX, 8, 8, 409, 89, false},
-    {L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 16, 32, 385, 200, false},
-    {L"EDIT", L"", kEdit, 16, 64, 385, 25, false},
-    {L"BUTTON", L"Output", BS_GROUPBOX, 8, 112, 409, 217, false},
-    {L"STATIC", L"Bits:", 0, 8, 24, 57, 17, true},
-    {L"STATIC", L"Bytes:", 0, 8, 56, 57, 17, true},
-    {L"STATIC", L"Killobytes:", 0, 8, 88, 57, 17, true},
-    {L"STATIC", L"Megabytes:", 0, 8, 120, 57, 17, true},
-    {L"STATIC", L"Gigabytes:", 0, 8, 152, 57, 17, true},
-    {L"STATIC", L"Terrabytes:", 0, 8, 184, 57, 17, true},
-    {L"EDIT", L"", kReadOnly, 88, 24, 305, 19, true},
-    {L"BUTTON", L"C&onvert", WS_TABSTOP | BS_DEFPUSHBUTTON, 8, 344, 121, 33, false},
-    {L"BUTTON", L"&About", WS_TABSTOP | BS_PUSHBUTTON, 152, 344, 121, 33, false},
-    {L"BUTTON", L"E&xit", WS_TABSTOP | BS_PUSHBUTTON, 296, 344, 121, 33, false},
-    {L"EDIT", L"", kReadOnly, 96, 168, 305, 19, false},
-    {L"EDIT", L"", kReadOnly, 96, 200, 305, 19, false},
-    {L"EDIT", L"", kReadOnly, 96, 232, 305, 19, false},
-    {L"EDIT", L"", kReadOnly, 96, 264, 305, 19, false},
-    {L"EDIT", L"", kReadOnly, 96, 296, 305, 19, false},
-};
+
+ClassAndStyle classAndStyle(const quantaro::ControlLayout& row) {
+    using enum quantaro::ControlKind;
+    switch (row.kind) {
+        case Frame:
+            return {L"BUTTON", BS_GROUPBOX};
+        case Label:
+        case Picture:
+            return {L"STATIC", 0};
+        case TextBox:
+            return {L"EDIT", kEdit};
+        case ReadOnlyTextBox:
+            return {L"EDIT", kEdit | ES_READONLY};
+        case DropDownList:
+            return {L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST};
+        case Button:
+            break;
+    }
+    const DWORD role = static_cast<DWORD>(isDefaultButton(row) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    return {L"BUTTON", WS_TABSTOP | role};
+}
+
+// Every control of the plan, a child of the window at its place there; returns the unit list.
+HWND addControls(HWND window, const quantaro::LayoutPlan& plan, HFONT font) {
+    HWND combo = nullptr;
+    for (const quantaro::ControlPlan& child : plan.controls()) {
+        const ClassAndStyle kind = classAndStyle(*child.row);
+        const quantaro::PixelRect& place = child.inWindow;
+        const HWND control =
+            CreateWindowExW(0, kind.className, wide(child.row->caption).c_str(),
+                            WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.width,
+                            place.height, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (child.row->kind == quantaro::ControlKind::DropDownList) {
+            combo = control;
+        }
+    }
+    return combo;
+}
 
 }  // namespace
 
@@ -68,29 +115,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     windowClass.lpszClassName = L"BareDialog";
     RegisterClassExW(&windowClass);
 
-    constexpr DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, 426, 386};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const HWND window = CreateWindowExW(
-        0, L"BareDialog", L"Quantaro", style, CW_USEDEFAULT, CW_USEDEFAULT,
-        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     const HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
-    HWND combo = nullptr;
-    for (const Child& child : kChildren) {
-        const int left = child.left + (child.inOutputFrame ? 8 : 0);
-        const int top = child.top + (child.inOutputFrame ? 112 : 0);
-        const HWND control = CreateWindowExW(
-            0, child.className, child.text, WS_CHILD | WS_VISIBLE | child.style, left, top,
-            child.width, child.height, window, nullptr, instance, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (combo == nullptr && child.style & CBS_DROPDOWNLIST) {
-            combo = control;
-        }
-    }
+    const quantaro::LayoutPlan plan = floorPlan(font);
+
+    constexpr DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT frame{0, 0, plan.clientSize().width, plan.clientSize().height};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const HWND window = CreateWindowExW(
+        0, L"BareDialog", wide(plan.layout().caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    const HWND combo = addControls(window, plan, font);
     for (const wchar_t* unit :
          {L"Bits", L"Bytes", L"Killobytes", L"Megabytes", L"Gigabytes", L"Terrabytes"}) {
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(unit));

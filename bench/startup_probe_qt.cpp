@@ -1,21 +1,29 @@
 // Start-up probe: starts the program exactly as its main does (or, with --floor, a plain Qt
-// dialog holding the converter window's nineteen controls, placed by geometry, as the floor to
-// compare with), waits for the window's first paint and for the event loop to run dry, prints
-// the wall-clock time of that first paint, and leaves. bench/startup.sh runs it.
+// dialog holding the converter window's nineteen controls at the rectangles the layout plan
+// gives them, as the floor to compare with), waits for the window's first paint and for the event
+// loop to run dry, prints the wall-clock time of that first paint, and leaves. bench/startup.sh
+// runs it.
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <string_view>
+#include <vector>
 
+#include "app/frm_main.h"
+#include "runtime/layout_check.h"
+#include "runtime/layout_plan.h"
 #include "runtime/qt/command_line.h"
 #include "runtime/qt/qt_display_check.h"
 #include "runtime/qt/qt_start_up.h"
@@ -49,40 +57,67 @@ class FirstPaint : public QObject {
     long long paintedAt_ = -1;
 };
 
-// The converter window's controls at its pixel geometry at 96 dpi, with the same texts.
-void addFloorControls(QDialog& dialog) {
-    const auto place = [](QWidget* widget, int left, int top, int width, int height) {
-        widget->setGeometry(left, top, width, height);
-    };
-    auto* input = new QGroupBox(QStringLiteral("Input"), &dialog);
-    place(input, 8, 8, 409, 89);
-    auto* unit = new QComboBox(input);
+// The converter window's table planned at 96 dpi in the tables' 9 point font, measuring its
+// words in the labels' font as the program does, so the floor holds the program's rectangles
+// whenever the table changes.
+quantaro::LayoutPlan floorPlan() {
+    const QFontMetricsF metrics(QApplication::font("QLabel"));
+    return quantaro::LayoutPlan(
+        quantaro::frmMain::layout,
+        {96,
+         [metrics](std::string_view text) {
+             return static_cast<int>(std::ceil(metrics.horizontalAdvance(
+                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))));
+         },
+         quantaro::tableFontPoints});
+}
+
+QComboBox* unitList(QWidget* parent) {
+    auto* unit = new QComboBox(parent);
     unit->addItems({QStringLiteral("Bits"), QStringLiteral("Bytes"), QStringLiteral("Killobytes"),
                     QStringLiteral("Megabytes"), QStringLiteral("Gigabytes"),
                     QStringLiteral("Terrabytes")});
-    place(unit, 8, 24, 385, 21);
-    place(new QLineEdit(input), 8, 56, 385, 25);
+    return unit;
+}
 
-    auto* output = new QGroupBox(QStringLiteral("Output"), &dialog);
-    place(output, 8, 112, 409, 217);
-    const char* const captions[] = {
-        "Bits:", "Bytes:", "Killobytes:", "Megabytes:", "Gigabytes:", "Terrabytes:"};
-    for (int row = 0; row < 6; ++row) {
-        place(new QLabel(QString::fromLatin1(captions[row]), output), 8, 24 + 32 * row, 57, 17);
-        // The first read-out box lies in the frame, the other five over it, in the window.
-        auto* box = new QLineEdit(row == 0 ? static_cast<QWidget*>(output) : &dialog);
-        box->setReadOnly(true);
-        place(box, row == 0 ? 88 : 96, row == 0 ? 24 : 168 + 32 * (row - 1), 305, 19);
+// A plain Qt widget for a control of the plan, in its container, with its caption.
+QWidget* floorWidget(const quantaro::ControlPlan& control, QWidget* parent) {
+    using enum quantaro::ControlKind;
+    const std::string_view text = control.row->caption;
+    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    switch (control.row->kind) {
+        case Frame:
+            return new QGroupBox(caption, parent);
+        case Label:
+        case Picture:
+            return new QLabel(caption, parent);
+        case DropDownList:
+            return unitList(parent);
+        case Button: {
+            auto* button = new QPushButton(caption, parent);
+            button->setDefault(isDefaultButton(*control.row));
+            return button;
+        }
+        case ReadOnlyTextBox:
+        case TextBox:
+            break;
     }
+    auto* box = new QLineEdit(parent);
+    box->setReadOnly(control.row->kind == ReadOnlyTextBox);
+    return box;
+}
 
-    const char* const buttons[] = {"C&onvert", "&About", "E&xit"};
-    for (int column = 0; column < 3; ++column) {
-        auto* button = new QPushButton(QString::fromLatin1(buttons[column]), &dialog);
-        place(button, 8 + 144 * column, 344, 121, 33);
-        button->setDefault(column == 0);
+void addFloorControls(QDialog& dialog, const quantaro::LayoutPlan& plan) {
+    std::vector<QWidget*> widgets;
+    for (const quantaro::ControlPlan& control : plan.controls()) {
+        QWidget* const parent = control.frame ? widgets[*control.frame] : &dialog;
+        widgets.push_back(floorWidget(control, parent));
+        const quantaro::PixelRect& place = control.inContainer;
+        widgets.back()->setGeometry(place.left, place.top, place.width, place.height);
     }
-    dialog.setWindowTitle(QStringLiteral("Quantaro"));
-    dialog.setFixedSize(426, 386);
+    dialog.setWindowTitle(QString::fromUtf8(plan.layout().caption.data(),
+                                            static_cast<qsizetype>(plan.layout().caption.size())));
+    dialog.setFixedSize(plan.clientSize().width, plan.clientSize().height);
 }
 
 }  // namespace
@@ -101,8 +136,9 @@ int main(int argc, char* argv[]) {
     qtApplication.installEventFilter(&probe);
 
     if (floor) {
+        const quantaro::LayoutPlan plan = floorPlan();
         QDialog dialog;
-        addFloorControls(dialog);
+        addFloorControls(dialog, plan);
         dialog.show();
         return QApplication::exec();
     }

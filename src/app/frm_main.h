@@ -55,6 +55,7 @@ class frmMain : public Form {
     using Writes = std::span<const Write, readOutBoxes>;
 
     void convert(Writes writes);
+    void markEntered(Box entered);
     void perform(const Write& write);
     Control& box(Box which);
 

@@ -100,18 +100,9 @@ void frmMain::convert(Writes writes) {
         txtUnit->setFocus();
         return;
     }
-    const Box entered = std::find_if(writes.begin(), writes.end(), [](const Write& write) {
-                            return write.operation == Operation::Copy;
-                        })->target;
-    // All colours go first, so the highlight stands even when a later write fails. The colours
-    // tell the eye which box holds the entered value; the description tells a screen reader.
-    for (int index = 0; index < readOutBoxes; ++index) {
-        const Box readOut = static_cast<Box>(index);
-        const bool isEntered = readOut == entered;
-        box(readOut).setBackColor(isEntered ? colours::red : colours::buttonFace);
-        box(readOut).setForeColor(isEntered ? colours::yellow : colours::buttonText);
-        box(readOut).setDescription(isEntered ? enteredValue : "");
-    }
+    markEntered(std::find_if(writes.begin(), writes.end(), [](const Write& write) {
+                    return write.operation == Operation::Copy;
+                })->target);
     for (auto write = writes.begin(); write != writes.end(); ++write) {
         try {
             perform(*write);
@@ -123,6 +114,18 @@ void frmMain::convert(Writes writes) {
             }
             throw;
         }
+    }
+}
+
+// All colours go first, so the highlight stands even when a later write fails. The colours
+// tell the eye which box holds the entered value; the description tells a screen reader.
+void frmMain::markEntered(Box entered) {
+    for (int index = 0; index < readOutBoxes; ++index) {
+        const Box readOut = static_cast<Box>(index);
+        const bool isEntered = readOut == entered;
+        box(readOut).setBackColor(isEntered ? colours::red : colours::buttonFace);
+        box(readOut).setForeColor(isEntered ? colours::yellow : colours::buttonText);
+        box(readOut).setDescription(isEntered ? enteredValue : "");
     }
 }
 

@@ -33,13 +33,14 @@ struct ControlLayout {
 
 // A straight line drawn on the window's surface, beneath every control.
 struct LineLayout {
-    std::string_view name;
-    int index;
     Twips x1, y1, x2, y2;
     Colour colour;
     int widthPixels;
 };
 
+// The window's frame, a fact of the window like its caption. Neither lets the user resize it;
+// a dialog frame is drawn where the platform has one of its own (Win32). Under Qt the window
+// manager draws one fixed frame for both.
 enum class Border { FixedSingle, FixedDialog };
 
 struct FormLayout {

@@ -70,36 +70,44 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
       clientSize_{pixels(layout.clientWidth), pixels(layout.clientHeight)} {
     checkLayout(layout.controls, layout.lines);
     for (const ControlLayout& row : layout.controls) {
-        ControlPlan plan{
-            &row, abilitiesOf(row.kind), {}, {}, {}, firstBackColour(row), firstForeColour(row), {},
-            {}};
-        Twips left = row.left;
-        Twips top = row.top;
-        if (!row.container.empty()) {
-            plan.frame = indexOf(row.container);
-            const ControlLayout& frame = *controls_[*plan.frame].row;
-            // The frame's own place is already resolved to the window, frames within frames too.
-            left += frame.left;
-            top += frame.top;
-            for (auto outer = controls_[*plan.frame].frame; outer;
-                 outer = controls_[*outer].frame) {
-                left += controls_[*outer].row->left;
-                top += controls_[*outer].row->top;
-            }
-        }
-        plan.inWindow = rectOf(row, left, top);
-        plan.inContainer = plan.inWindow;
-        if (plan.frame) {
-            plan.inContainer.left -= controls_[*plan.frame].inWindow.left;
-            plan.inContainer.top -= controls_[*plan.frame].inWindow.top;
-        }
-        controls_.push_back(plan);
+        controls_.push_back(placed(row));
     }
-
     levelLabelsWithTheirBoxes();
     widenButtonsToTheirCaptions();
+    nameControls();
+    chainTabsAndButtons();
+    for (const LineLayout& line : layout.lines) {
+        lines_.push_back(planOf(line));
+    }
+}
 
-    // The table's own accessible name comes first, then the label's caption, then the caption.
+// A control's rectangle in the window and in its container. The controls before it in the table
+// are placed already, its frame among them.
+ControlPlan LayoutPlan::placed(const ControlLayout& row) const {
+    ControlPlan plan{
+        &row, abilitiesOf(row.kind), {}, {}, {}, firstBackColour(row), firstForeColour(row), {},
+        {}};
+    Twips left = row.left;
+    Twips top = row.top;
+    if (!row.container.empty()) {
+        plan.frame = indexOf(row.container);
+        // A frame's place counts from its own container, up to the window, frames within frames.
+        for (auto outer = plan.frame; outer; outer = controls_[*outer].frame) {
+            left += controls_[*outer].row->left;
+            top += controls_[*outer].row->top;
+        }
+    }
+    plan.inWindow = rectOf(row, left, top);
+    plan.inContainer = plan.inWindow;
+    if (plan.frame) {
+        plan.inContainer.left -= controls_[*plan.frame].inWindow.left;
+        plan.inContainer.top -= controls_[*plan.frame].inWindow.top;
+    }
+    return plan;
+}
+
+// The table's own accessible name comes first, then the label's caption, then the caption.
+void LayoutPlan::nameControls() {
     for (ControlPlan& plan : controls_) {
         if (!plan.row->labelFor.empty()) {
             plan.labelFor = indexOf(plan.row->labelFor);
@@ -114,7 +122,9 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
             plan.accessibleName = spokenCaption(row.caption);
         }
     }
+}
 
+void LayoutPlan::chainTabsAndButtons() {
     for (std::size_t index = 0; index < controls_.size(); ++index) {
         if (controls_[index].abilities.takesFocus) {
             tabChain_.push_back(index);
@@ -129,18 +139,18 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
     std::stable_sort(tabChain_.begin(), tabChain_.end(), [this](std::size_t a, std::size_t b) {
         return controls_[a].row->tabIndex < controls_[b].row->tabIndex;
     });
+}
 
-    for (const LineLayout& line : layout.lines) {
-        const int width = scaled(line.widthPixels);
-        const int x1 = pixels(std::min(line.x1, line.x2));
-        const int y1 = pixels(std::min(line.y1, line.y2));
-        const int x2 = pixels(std::max(line.x1, line.x2));
-        const int y2 = pixels(std::max(line.y1, line.y2));
-        // A line covers the pixels from its first point up to, not onto, its last.
-        lines_.push_back({line.y1 == line.y2 ? PixelRect{x1, y1, x2 - x1, width}
-                                             : PixelRect{x1, y1, width, y2 - y1},
-                          line.colour});
-    }
+LinePlan LayoutPlan::planOf(const LineLayout& line) const {
+    const int width = scaled(line.widthPixels);
+    const int x1 = pixels(std::min(line.x1, line.x2));
+    const int y1 = pixels(std::min(line.y1, line.y2));
+    const int x2 = pixels(std::max(line.x1, line.x2));
+    const int y2 = pixels(std::max(line.y1, line.y2));
+    // A line covers the pixels from its first point up to, not onto, its last.
+    return {
+        line.y1 == line.y2 ? PixelRect{x1, y1, x2 - x1, width} : PixelRect{x1, y1, width, y2 - y1},
+        line.colour};
 }
 
 // The table gives a label beside its box the label's own, smaller height at the box's top, so

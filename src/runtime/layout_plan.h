@@ -100,8 +100,12 @@ class LayoutPlan {
     int scaled(int pixelsAt96) const;
 
   private:
+    ControlPlan placed(const ControlLayout& row) const;
     void levelLabelsWithTheirBoxes();
     void widenButtonsToTheirCaptions();
+    void nameControls();
+    void chainTabsAndButtons();
+    LinePlan planOf(const LineLayout& line) const;
     int pixels(Twips twips) const;
     PixelRect rectOf(const ControlLayout& row, Twips left, Twips top) const;
 

@@ -93,6 +93,26 @@ struct TypedNumber {
     std::int64_t exponent = 0;
 };
 
+// The exponent part ("E-12") where the digits go on with one; returns where it ends.
+const char* parseExponent(const char* p, const char* end, std::int64_t& exponent) {
+    if (p == end || (*p != 'E' && *p != 'e')) {
+        return p;
+    }
+    bool negativeExponent = false;
+    const char* const digits = skipSign(p + 1, end, negativeExponent);
+    p = skipDigits(digits, end);
+    if (p == digits) {
+        throw RunTimeError::typeMismatch();
+    }
+    for (const char* digit = digits; digit != p && exponent < kExponentLimit; ++digit) {
+        exponent = exponent * 10 + (*digit - '0');
+    }
+    if (negativeExponent) {
+        exponent = -exponent;
+    }
+    return p;
+}
+
 // Plain pointer scanning, because this runs for every value read from a form and should stay
 // quick even in unoptimised builds.
 TypedNumber parseTyped(std::string_view text, std::string_view decimalSeparator) {
@@ -114,22 +134,7 @@ TypedNumber parseTyped(std::string_view text, std::string_view decimalSeparator)
     if (number.integerDigits.empty() && number.fractionDigits.empty()) {
         throw RunTimeError::typeMismatch();
     }
-
-    if (p != end && (*p == 'E' || *p == 'e')) {
-        bool negativeExponent = false;
-        digits = skipSign(p + 1, end, negativeExponent);
-        p = skipDigits(digits, end);
-        if (p == digits) {
-            throw RunTimeError::typeMismatch();
-        }
-        for (const char* digit = digits; digit != p && number.exponent < kExponentLimit; ++digit) {
-            number.exponent = number.exponent * 10 + (*digit - '0');
-        }
-        if (negativeExponent) {
-            number.exponent = -number.exponent;
-        }
-    }
-    if (p != end) {
+    if (parseExponent(p, end, number.exponent) != end) {
         throw RunTimeError::typeMismatch();
     }
     return number;
@@ -162,6 +167,54 @@ double signedZero(bool negative) {
     return negative ? -0.0 : 0.0;
 }
 
+// Writes the number in the shape from_chars wants, "." and no "+", from `first`, which has
+// room for `length` characters; returns the end of what it wrote.
+char* spelledForFromChars(const TypedNumber& number, char* const first, std::size_t length) {
+    char* out = first;
+    const auto append = [&out](std::string_view part) {
+        std::memcpy(out, part.data(), part.size());
+        out += part.size();
+    };
+    append(number.negative ? "-" : "");
+    append(number.integerDigits);
+    if (!number.fractionDigits.empty()) {
+        append(".");
+        append(number.fractionDigits);
+    }
+    append("e");
+    return std::to_chars(out, first + length, number.exponent).ptr;
+}
+
+// A number whose leading digit stands at `power`, within the doubles' range, read by from_chars.
+double readWithinRange(const TypedNumber& number, std::int64_t power) {
+    // Typical input fits the stack buffer; a pasted thousand-digit number takes the heap
+    // instead of being cut.
+    const std::size_t length =
+        number.integerDigits.size() + number.fractionDigits.size() + 32;  // sign, ".", "e-..."
+    std::array<char, 128> small;
+    std::string large;
+    if (length > small.size()) {
+        large.resize(length);
+    }
+    char* const first = large.empty() ? small.data() : large.data();
+    char* const out = spelledForFromChars(number, first, length);
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, out, value);
+    if (error == std::errc::result_out_of_range) {
+        // libstdc++ returns subnormals normally and reports out of range only for a result that
+        // rounds to zero or beyond the largest double.
+        if (power < 0) {
+            return signedZero(number.negative);
+        }
+        throw RunTimeError::overflow();
+    }
+    if (error != std::errc{} || end != out) {
+        throw RunTimeError::typeMismatch();
+    }
+    return value;
+}
+
 }  // namespace
 
 double numberFromText(std::string_view text, std::string_view decimalSeparator) {
@@ -176,45 +229,7 @@ double numberFromText(std::string_view text, std::string_view decimalSeparator) 
     if (*power < kLowestPower) {
         return signedZero(number.negative);
     }
-
-    // from_chars wants "." and no "+", so the digits are copied into that shape. Typical input
-    // fits the stack buffer; a pasted thousand-digit number takes the heap instead of being cut.
-    const std::size_t length =
-        number.integerDigits.size() + number.fractionDigits.size() + 32;  // sign, ".", "e-..."
-    std::array<char, 128> small;
-    std::string large;
-    if (length > small.size()) {
-        large.resize(length);
-    }
-    char* const first = large.empty() ? small.data() : large.data();
-    char* out = first;
-    const auto append = [&out](std::string_view part) {
-        std::memcpy(out, part.data(), part.size());
-        out += part.size();
-    };
-    append(number.negative ? "-" : "");
-    append(number.integerDigits);
-    if (!number.fractionDigits.empty()) {
-        append(".");
-        append(number.fractionDigits);
-    }
-    append("e");
-    out = std::to_chars(out, first + length, number.exponent).ptr;
-
-    double value = 0;
-    const auto [end, error] = std::from_chars(first, out, value);
-    if (error == std::errc::result_out_of_range) {
-        // libstdc++ returns subnormals normally and reports out of range only for a result that
-        // rounds to zero or beyond the largest double.
-        if (*power < 0) {
-            return signedZero(number.negative);
-        }
-        throw RunTimeError::overflow();
-    }
-    if (error != std::errc{} || end != out) {
-        throw RunTimeError::typeMismatch();
-    }
-    return value;
+    return readWithinRange(number, *power);
 }
 
 double checkedResult(double value) {

@@ -1,5 +1,7 @@
-// Run-time errors of the forms runtime. They travel as exceptions; the event dispatch boundary
-// (application.h) reports them, and only the system-information launcher catches one itself.
+// Run-time errors of the forms runtime. They travel as exceptions to the event dispatch boundary
+// (application.h), which reports them. On the way the number reader and writer tell what one
+// was about, and a failed conversion empties the boxes it did not write before passing it on;
+// only the system-information launcher settles one itself.
 #pragma once
 
 #include <stdexcept>

@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"lblB", Label, "", "B:", 0, 0, 9, 9, 1, ButtonRole::Plain, {}, "txtIn"},
                      {"txtIn", TextBox, "", "", 0, 0, 9, 9, 2}},
                     {}},
-        BrokenTable{"ALineAslant", {}, {{"Line1", 0, 0, 0, 90, 90, colours::grey, 1}}}),
+        BrokenTable{"ALineAslant", {}, {{0, 0, 90, 90, colours::grey, 1}}}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

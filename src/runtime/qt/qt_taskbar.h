@@ -1,6 +1,6 @@
-// Keeping a window without a taskbar entry of its own off the taskbar. Qt's tool window type
-// does that on Windows and for most X11 taskbars; some X11 taskbars list tool windows all the
-// same, so on X11 the window also asks for the skip-taskbar state. Elsewhere it does nothing.
+// Keeping a window without a taskbar entry of its own off the taskbar. The program's windows are
+// all ordinary top-level windows (qt_dialog.cpp says why, not tool windows), so on X11 the window
+// asks the window manager for the skip-taskbar state; elsewhere it does nothing.
 #pragma once
 
 #include <QWidget>
