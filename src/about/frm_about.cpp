@@ -1,4 +1,5 @@
-// The About window's load handler and its OK button.
+// The About window's load handler, which writes its title and version, and its two buttons: OK
+// unloads it, System Info starts the system-information tool (sys_info.cpp).
 #include "about/frm_about.h"
 
 #include "runtime/app_facts.h"

@@ -1,5 +1,8 @@
-// Run-time errors of the forms runtime. They travel as exceptions; the event dispatch boundary
-// (application.h) reports them, and only the system-information launcher catches one itself.
+// Run-time errors of the forms runtime: a number, a description and what they were about. They
+// travel as exceptions; handlers let them pass and the event dispatch boundary (Application::run)
+// reports them in a message box. Only the system-information launcher handles one itself; the
+// number readers and the conversion catch one just to add what it was about or to empty the
+// boxes it leaves unwritten, and pass it on.
 #pragma once
 
 #include <stdexcept>

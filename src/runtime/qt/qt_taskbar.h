@@ -1,6 +1,8 @@
-// Keeping a window without a taskbar entry of its own off the taskbar. Qt's tool window type
-// does that on Windows and for most X11 taskbars; some X11 taskbars list tool windows all the
-// same, so on X11 the window also asks for the skip-taskbar state. Elsewhere it does nothing.
+// Keeping a window without a taskbar entry of its own off the taskbar. The program's windows are
+// all ordinary top-level windows (a tool window would stay above the converter window), and Qt
+// has no flag that keeps one of those off, so on X11 the window asks the window manager for the
+// skip-taskbar state. On other platforms (Wayland, offscreen, Windows) it does nothing and the
+// window is listed.
 #pragma once
 
 #include <QWidget>
