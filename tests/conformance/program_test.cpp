@@ -52,6 +52,7 @@ TEST_P(EveryBackEnd, MessageBoxesAreTitledQuantaroAndBlockEveryWindowWhileUp) {
         MessageIcon icon;
         const char* focusAfter;  // empty: the focus is not moved
     } cases[] = {
+        {"12", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
         {"", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
         {"", "Bytes", "frmMain", "cmdConvert", "Insert a value", MessageIcon::Exclamation,
          "txtUnit"},
