@@ -53,8 +53,8 @@ TEST_P(EveryBackEnd, MessageBoxesAreTitledQuantaroAndBlockEveryWindowWhileUp) {
         MessageIcon icon;
         const char* focusAfter;  // empty: the focus is not moved
     } cases[] = {
-        {"12", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
         {"", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
+        {"12", "", "frmMain", "cmdConvert", "Select a Unit", MessageIcon::Exclamation, "cboUnit"},
         {"", "Bytes", "frmMain", "cmdConvert", "Insert a value", MessageIcon::Exclamation,
          "txtUnit"},
         {"abc", "Bytes", "frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number.",
