@@ -1,5 +1,5 @@
-// The About window's load handler, which writes its title and version, and its two buttons: OK
-// unloads it, System Info starts the system-information tool (sys_info.cpp).
+// The About window's handlers: its load, which fills in the title and version, and its two
+// buttons. (The system-information launcher is in sys_info.cpp.)
 #include "about/frm_about.h"
 
 #include "runtime/app_facts.h"

@@ -1,8 +1,7 @@
-// Run-time errors of the forms runtime: a number, a description and what they were about. They
-// travel as exceptions; handlers let them pass and the event dispatch boundary (Application::run)
-// reports them in a message box. Only the system-information launcher handles one itself; the
-// number readers and the conversion catch one just to add what it was about or to empty the
-// boxes it leaves unwritten, and pass it on.
+// Run-time errors of the forms runtime. They travel as exceptions to the event dispatch boundary
+// (application.h), which reports them. On the way the number reader and writer tell what one
+// was about, and a failed conversion empties the boxes it did not write before passing it on;
+// only the system-information launcher settles one itself.
 #pragma once
 
 #include <stdexcept>

@@ -1,8 +1,6 @@
 // Keeping a window without a taskbar entry of its own off the taskbar. The program's windows are
-// all ordinary top-level windows (a tool window would stay above the converter window), and Qt
-// has no flag that keeps one of those off, so on X11 the window asks the window manager for the
-// skip-taskbar state. On other platforms (Wayland, offscreen, Windows) it does nothing and the
-// window is listed.
+// all ordinary top-level windows (qt_dialog.cpp says why, not tool windows), so on X11 the window
+// asks the window manager for the skip-taskbar state; elsewhere it does nothing.
 #pragma once
 
 #include <QWidget>
