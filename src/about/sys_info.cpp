@@ -35,30 +35,21 @@ std::string decimalFromLittleEndian(std::span<const std::byte> bytes) {
 
 // A key of the registry, open for reading from its making to its end, so it is closed on every
 // way out, an error passing through included. A key that would not open needs no close.
-class OpenedKey {
-  public:
+struct OpenedKey {
     OpenedKey(Registry& registry, RegistryKey root, const std::string& path)
-        : registry_(registry),
-          open_(registry.openKey(root, path, registry::keyRead, key_) == registry::success) {}
+        : registry(registry),
+          open(registry.openKey(root, path, registry::keyRead, key) == registry::success) {}
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
     ~OpenedKey() {
-        if (open_) {
-            registry_.closeKey(key_);
+        if (open) {
+            registry.closeKey(key);
         }
     }
 
-    bool isOpen() const { return open_; }
-    Registry& registry() const { return registry_; }
-    RegistryStatus query(const std::string& valueName, std::uint32_t& type,
-                         std::span<std::byte> data, std::uint32_t& size) const {
-        return registry_.queryValue(key_, valueName, type, data, size);
-    }
-
-  private:
-    Registry& registry_;
-    RegistryKey key_ = 0;
-    bool open_;
+    Registry& registry;
+    RegistryKey key = 0;
+    const bool open;
 };
 
 // The value's bytes as the text of a path: a text value as it stands, a number in decimal
@@ -124,12 +115,13 @@ bool frmAbout::GetKeyValue(RegistryKey KeyRoot, const std::string& KeyName,
     std::array<std::byte, valueBufferSize> data{};
     std::uint32_t type = 0;
     std::uint32_t size = valueBufferSize;
-    if (!key.isOpen() || key.query(SubKeyRef, type, data, size) != registry::success || size == 0 ||
-        size > data.size()) {
+    if (!key.open ||
+        key.registry.queryValue(key.key, SubKeyRef, type, data, size) != registry::success ||
+        size == 0 || size > data.size()) {
         KeyVal.clear();
         return false;
     }
-    return readValue(key.registry(), type, std::span<const std::byte>(data.data(), size), KeyVal);
+    return readValue(key.registry, type, std::span<const std::byte>(data.data(), size), KeyVal);
 }
 
 }  // namespace quantaro
