@@ -33,6 +33,51 @@ std::string decimalFromLittleEndian(std::span<const std::byte> bytes) {
     return std::to_string(number);
 }
 
+// A key of the registry, open for reading from its making to its end, so it is closed on every
+// way out, an error passing through included. A key that would not open needs no close.
+struct OpenedKey {
+    OpenedKey(Registry& registry, RegistryKey root, const std::string& path)
+        : registry(registry),
+          open(registry.openKey(root, path, registry::keyRead, key) == registry::success) {}
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+    ~OpenedKey() {
+        if (open) {
+            registry.closeKey(key);
+        }
+    }
+
+    Registry& registry;
+    RegistryKey key = 0;
+    const bool open;
+};
+
+// The value's bytes as the text of a path: a text value as it stands, a number in decimal
+// digits. Anything else is nothing the launcher could start.
+bool readValue(const Registry& registry, std::uint32_t type, std::span<const std::byte> bytes,
+               std::string& text) {
+    switch (type) {
+        case registry::typeText: {
+            // The system reads a text value up to its first NUL, and so does the launcher;
+            // otherwise it would check one path while the file test and the start, which stop
+            // at the NUL, act on another.
+            const auto end = std::find(bytes.begin(), bytes.end(), std::byte{0});
+            text =
+                registry.textFromBytes(bytes.first(static_cast<std::size_t>(end - bytes.begin())));
+            return true;
+        }
+        case registry::typeNumber:
+            // One terminating zero byte is not part of the number.
+            if (bytes.back() == std::byte{0}) {
+                bytes = bytes.first(bytes.size() - 1);
+            }
+            text = decimalFromLittleEndian(bytes);
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void frmAbout::StartSysInfo() {
@@ -66,50 +111,17 @@ void frmAbout::StartSysInfo() {
 
 bool frmAbout::GetKeyValue(RegistryKey KeyRoot, const std::string& KeyName,
                            const std::string& SubKeyRef, std::string& KeyVal) {
-    Registry& registry = *application().services().registry;
-    RegistryKey key = 0;
-    if (registry.openKey(KeyRoot, KeyName, registry::keyRead, key) != registry::success) {
-        // Nothing was opened, so there is nothing to close.
-        KeyVal.clear();
-        return false;
-    }
-    // Closing on every way out, an error passing through included.
-    struct KeyCloser {
-        Registry& registry;
-        RegistryKey key;
-        ~KeyCloser() { registry.closeKey(key); }
-    } closer{registry, key};
-
+    const OpenedKey key(*application().services().registry, KeyRoot, KeyName);
     std::array<std::byte, valueBufferSize> data{};
     std::uint32_t type = 0;
     std::uint32_t size = valueBufferSize;
-    if (registry.queryValue(key, SubKeyRef, type, data, size) != registry::success || size == 0 ||
-        size > data.size()) {
+    if (!key.open ||
+        key.registry.queryValue(key.key, SubKeyRef, type, data, size) != registry::success ||
+        size == 0 || size > data.size()) {
         KeyVal.clear();
         return false;
     }
-    std::span<const std::byte> bytes(data.data(), size);
-    switch (type) {
-        case registry::typeText: {
-            // The system reads a text value up to its first NUL, and so does the launcher;
-            // otherwise it would check one path while the file test and the start, which stop
-            // at the NUL, act on another.
-            const auto end = std::find(bytes.begin(), bytes.end(), std::byte{0});
-            KeyVal =
-                registry.textFromBytes(bytes.first(static_cast<std::size_t>(end - bytes.begin())));
-            return true;
-        }
-        case registry::typeNumber:
-            // One terminating zero byte is not part of the number.
-            if (bytes.back() == std::byte{0}) {
-                bytes = bytes.first(bytes.size() - 1);
-            }
-            KeyVal = decimalFromLittleEndian(bytes);
-            return true;
-        default:
-            // Neither a path nor a number: nothing the launcher could start.
-            return false;
-    }
+    return readValue(key.registry, type, std::span<const std::byte>(data.data(), size), KeyVal);
 }
 
 }  // namespace quantaro

@@ -57,7 +57,6 @@ class Application final : public FormHost {
 
     // Unloads every form and leaves the event loop at once.
     void End();
-    bool hasEnded() const { return ended_; }
 
     // Told by a form after it unloaded; the program ends with its last window.
     void formUnloaded() override;
@@ -66,6 +65,8 @@ class Application final : public FormHost {
     const SystemServices& services() const { return services_; }
 
   private:
+    friend struct ApplicationTestAccess;
+
     void run(Form* form, const std::function<void()>& handler);
     void endWithFailure(const std::string& what);
     void end(int exitStatus);

@@ -55,11 +55,6 @@ Window& Form::window() {
     return loadedWindow();
 }
 
-const LayoutPlan& Form::plan() {
-    loadedWindow();
-    return *plan_;
-}
-
 void Form::onClick(std::string_view control, std::function<void()> handler) {
     const ControlLayout* row = findControl(layout_.controls, control);
     if (row == nullptr || row->kind != ControlKind::Button) {

@@ -34,9 +34,8 @@ class Form : private WindowEvents {
 
     // A control of the loaded form; using one loads the form, as Show does.
     Control& control(std::string_view name);
-    // The back end's window and its plan, for tests and benchmarks; using them loads the form.
+    // The back end's window, for tests and benchmarks; using it loads the form.
     Window& window();
-    const LayoutPlan& plan();
     const FormLayout& layout() const { return layout_; }
     // The window while the form is loaded, else nullptr; asking does not load the form.
     Window* windowIfLoaded() const { return window_.get(); }

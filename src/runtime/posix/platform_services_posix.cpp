@@ -85,7 +85,7 @@ class SignalsBlocked {
 // among them, and whether it reports a failed exec at all (rather than a child that exits 127)
 // depends on the C library and its version. With the pipe, a successful execve closes the write
 // end and the parent reads end-of-file; a failed one leaves its errno there first.
-// The next three functions run in a child and so use only those calls.
+// The next five functions run in a child and so use only those calls.
 
 [[noreturn]] void reportAndExit(int report, int error) {
     // Four bytes into a pipe are written whole or not at all, and nothing is left to tell
@@ -94,9 +94,11 @@ class SignalsBlocked {
     ::_exit(127);
 }
 
-[[noreturn]] void becomeProgram(char* const argv[], int report) {
-    // A signal arriving before execve must not run one of our handlers in this copy, so caught
-    // signals go back to their default actions; ignored ones stay ignored, as after any exec.
+// A signal arriving before execve must not run one of our handlers in this copy, so caught
+// signals go back to their default actions; ignored ones stay ignored, as after any exec.
+// The program is a program of its own: it starts with no signal blocked, whatever the thread
+// that pressed the button had blocked.
+void resetSignals() {
     struct sigaction defaultAction {};
     defaultAction.sa_handler = SIG_DFL;
     sigemptyset(&defaultAction.sa_mask);
@@ -108,20 +110,26 @@ class SignalsBlocked {
             ::sigaction(number, &defaultAction, nullptr);
         }
     }
-    // The program is a program of its own: it starts with no signal blocked, whatever the
-    // thread that pressed the button had blocked.
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    // Only the standard streams are shared with the program. Descriptors of ours that lack
-    // close-on-exec (the toolkit's display connection, pipes of libraries) would otherwise stay
-    // open for as long as it runs. The report pipe closes itself on exec. A kernel without
-    // close_range leaves them open; that costs descriptors, not the start.
+}
+
+// Only the standard streams are shared with the program. Descriptors of ours that lack
+// close-on-exec (the toolkit's display connection, pipes of libraries) would otherwise stay
+// open for as long as it runs. The report pipe closes itself on exec. A kernel without
+// close_range leaves them open; that costs descriptors, not the start.
+void closeAllBut(int report) {
     const unsigned keep = static_cast<unsigned>(report);
     if (keep > 3) {
         ::close_range(3, keep - 1, 0);
     }
     ::close_range(keep + 1 > 3 ? keep + 1 : 3, ~0U, 0);
+}
+
+[[noreturn]] void becomeProgram(char* const argv[], int report) {
+    resetSignals();
+    closeAllBut(report);
     ::execve(argv[0], argv, environ);
     reportAndExit(report, errno);
 }
@@ -161,10 +169,35 @@ int failureReported(int report) {
     return error != 0 ? error : EIO;
 }
 
+// The intermediate child, forked with every signal blocked; it never returns here.
+pid_t forkIntermediate(char* const argv[], int reportWriter) {
+    const SignalsBlocked blocked;
+    const pid_t intermediate = ::fork();
+    if (intermediate == 0) {
+        startAndLeave(argv, reportWriter);
+    }
+    if (intermediate < 0) {
+        throw startError(errno);
+    }
+    return intermediate;
+}
+
+// A failed waitpid means the toolkit's SIGCHLD handling reaped our child first, and the pipe
+// has told all there is. Its exit status adds the one failure the pipe cannot tell: an
+// intermediate child killed before it could fork.
+bool intermediateFailed(pid_t intermediate) {
+    int status = 0;
+    pid_t reaped = 0;
+    do {
+        reaped = ::waitpid(intermediate, &status, 0);
+    } while (reaped < 0 && errno == EINTR);
+    return reaped == intermediate && !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// The file test comes first so a folder is "file not found" like a missing path, not the
+// "permission denied" execve gives for it, and so a relative path is refused like a missing
+// one; execve's own answer still decides everything else.
 void startProgramAt(const std::string& path) {
-    // Checked first so a folder is "file not found" like a missing path, not the "permission
-    // denied" execve gives for it, and so a relative path is refused like a missing one;
-    // execve's own answer still decides everything else.
     if (!isRegularFile(path)) {
         throw RunTimeError::fileNotFound();
     }
@@ -181,35 +214,14 @@ void startProgramAt(const std::string& path) {
     }
     PipeEnd report(ends[0]);
     PipeEnd reportWriter(ends[1]);
-
-    pid_t intermediate = 0;
-    int forkError = 0;
-    {
-        const SignalsBlocked blocked;
-        intermediate = ::fork();
-        if (intermediate == 0) {
-            startAndLeave(argv, reportWriter.get());
-        }
-        forkError = errno;
-    }
-    if (intermediate < 0) {
-        throw startError(forkError);
-    }
+    const pid_t intermediate = forkIntermediate(argv, reportWriter.get());
     reportWriter.close();
     const int failure = failureReported(report.get());
-
-    int status = 0;
-    pid_t reaped = 0;
-    do {
-        reaped = ::waitpid(intermediate, &status, 0);
-    } while (reaped < 0 && errno == EINTR);
+    const bool intermediateBroke = intermediateFailed(intermediate);
     if (failure != 0) {
         throw startError(failure);
     }
-    // A failed waitpid means the toolkit's SIGCHLD handling reaped our child first, and the
-    // pipe has told all there is. Its exit status adds the one failure the pipe cannot tell:
-    // an intermediate child killed before it could fork.
-    if (reaped == intermediate && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+    if (intermediateBroke) {
         throw RunTimeError::invalidArgument();
     }
 }

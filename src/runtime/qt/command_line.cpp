@@ -69,17 +69,27 @@ int printed(const std::string& text, std::ostream& out, std::ostream& err,
     return writeError;
 }
 
-}  // namespace
-
-std::optional<int> answerCommandLine(int argc, const char* const argv[], std::ostream& out,
-                                     std::ostream& err) {
+QStringList argumentsOf(int argc, const char* const argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    const std::string name =
-        argc > 0 ? shownOnTerminal(QFileInfo(arguments.front()).fileName().toStdString())
-                 : std::string("quantaro");
+    return arguments;
+}
+
+// The name the program was started by, as messages to the user call it.
+std::string programName(const QStringList& arguments) {
+    return arguments.isEmpty()
+               ? std::string("quantaro")
+               : shownOnTerminal(QFileInfo(arguments.front()).fileName().toStdString());
+}
+
+}  // namespace
+
+std::optional<int> answerCommandLine(int argc, const char* const argv[], std::ostream& out,
+                                     std::ostream& err) {
+    const QStringList arguments = argumentsOf(argc, argv);
+    const std::string name = programName(arguments);
     // Options of our own rather than the parser's help and version options: those would add
     // --help-all, which lists Qt's options in words of its own.
     QCommandLineParser parser;

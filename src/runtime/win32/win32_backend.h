@@ -20,7 +20,8 @@ class Win32Window;
 
 class Win32Backend final : public Backend {
   public:
-    // What shows a message box: MessageBoxW, unless a test puts a recorder in its place.
+    // What shows a message box: MessageBoxW, unless a test puts a recorder in its place
+    // through Win32BackendTestAccess, the tests' own way in, which they define.
     using MessageBoxFunction = std::function<int(HWND owner, const std::wstring& text,
                                                  const std::wstring& title, UINT style)>;
 
@@ -43,9 +44,6 @@ class Win32Backend final : public Backend {
     int run();
     // Handles every message waiting now, as run would, then returns.
     void processPendingMessages();
-    bool quitRequested() const { return quitRequested_; }
-    int exitStatus() const { return exitStatus_; }
-    void replaceMessageBox(MessageBoxFunction show) { showMessageBox_ = std::move(show); }
 
     // For the windows of this back end.
     Win32Display& display() { return display_; }
@@ -55,6 +53,8 @@ class Win32Backend final : public Backend {
     void carryException(std::exception_ptr error) { carried_ = std::move(error); }
 
   private:
+    friend struct Win32BackendTestAccess;
+
     void route(MSG& message);
     Win32Window* programWindow(HWND handle) const;
     bool isProgramWindow(HWND handle) const;

@@ -14,6 +14,20 @@
 #include "runtime/win32/win32_text.h"
 #include "runtime/win32/win32_window.h"
 
+namespace quantaro::win32 {
+
+// The tests' one way into the back end: a recorder where the system's message box would be,
+// and whether the program asked to end, and with what status.
+struct Win32BackendTestAccess {
+    static void replaceMessageBox(Win32Backend& backend, Win32Backend::MessageBoxFunction show) {
+        backend.showMessageBox_ = std::move(show);
+    }
+    static bool quitRequested(const Win32Backend& backend) { return backend.quitRequested_; }
+    static int exitStatus(const Win32Backend& backend) { return backend.exitStatus_; }
+};
+
+}  // namespace quantaro::win32
+
 namespace quantaro::testing {
 
 namespace {
@@ -59,7 +73,8 @@ class Win32Driver final : public WindowDriver {
         hook_ = SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE,
                                 nullptr, recordWinEvent, GetCurrentProcessId(),
                                 GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
-        backend_.replaceMessageBox(
+        win32::Win32BackendTestAccess::replaceMessageBox(
+            backend_,
             [this](HWND owner, const std::wstring& text, const std::wstring& title, UINT style) {
                 bool blocking = IsWindowEnabled(owner);
                 for (const char* form : forms) {
@@ -129,8 +144,10 @@ class Win32Driver final : public WindowDriver {
         return IsWindowVisible(handleOf(*this, form)) != FALSE;
     }
     // The back end notes whether the program asked to end, not how often.
-    int endRequests() override { return backend_.quitRequested() ? 1 : 0; }
-    int exitStatus() override { return backend_.exitStatus(); }
+    int endRequests() override {
+        return win32::Win32BackendTestAccess::quitRequested(backend_) ? 1 : 0;
+    }
+    int exitStatus() override { return win32::Win32BackendTestAccess::exitStatus(backend_); }
 
     // A key as the keyboard sends it, down and up; the back end's loop translates it into the
     // character it makes. The letters here go with Ctrl, held in the thread's keyboard state.

@@ -12,7 +12,7 @@ namespace quantaro::testing {
 namespace {
 
 // About is shown, so both windows are there to look at.
-TEST(QtWindows, HaveAFixedSizeOnlyACloseButtonAndAboutIsAnOwnerlessModelessToolWindow) {
+TEST(QtWindows, HaveAFixedSizeOnlyACloseButtonAndAboutIsAnOwnerlessModelessPlainWindow) {
     const auto program = startOnWindowSystem();
     program->pressAlt('a');
     for (const char* form : {"frmMain", "frmAbout"}) {
