@@ -80,15 +80,8 @@ endif()
 configure_file(cmake/debian/copyright.in debian/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/debian/copyright DESTINATION ${QUANTARO_DOC_DIR})
 configure_file(cmake/debian/changelog.in debian/changelog.Debian @ONLY)
-add_custom_command(
-    OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
-    COMMAND gzip -9 --no-name --force --keep ${PROJECT_BINARY_DIR}/debian/changelog.Debian
-    DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog.Debian
-    COMMENT "Compressing the Debian changelog"
-    VERBATIM
-)
-add_custom_target(quantaro_debian_changelog ALL
-                  DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz)
+quantaro_gzip(quantaro_debian_changelog ${PROJECT_BINARY_DIR}/debian/changelog.Debian
+              "the Debian changelog")
 install(FILES ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz DESTINATION ${QUANTARO_DOC_DIR})
 
 include(CPack)

@@ -31,9 +31,7 @@ hardening_check() {
 }
 
 # The Windows program keeps ASLR with high-entropy addresses and DEP (DllCharacteristics
-# 0x160), links only Windows' own six DLLs and carries no link time. Its size target is 300 KB;
-# it stands above that now (the resolution, accessibility and number changes, and the stack
-# protector), so going past the target is said, and only growth past 320 KB fails.
+# 0x160), links only Windows' own six DLLs, carries no link time and stays within 300 KB.
 check_windows_program() {
     local headers flags dlls size
     headers=$(x86_64-w64-mingw32-objdump -p "$1")
@@ -45,8 +43,7 @@ check_windows_program() {
     (((16#$flags & 0x160) == 0x160)) || { echo "address-space or DEP flag lost" >&2; return 1; }
     [[ $dlls == "ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll " ]] ||
         { echo "unexpected DLLs" >&2; return 1; }
-    ((size <= 300 * 1024)) || echo "quantaro.exe is over its 300 KB target: $size bytes" >&2
-    ((size <= 320 * 1024)) || { echo "quantaro.exe is over 320 KB" >&2; return 1; }
+    ((size <= 300 * 1024)) || { echo "quantaro.exe is over 300 KB: $size bytes" >&2; return 1; }
     grep -qE '^Time/Date\s+Thu Jan  1 00:00:00 1970' <<<"$headers" ||
         { echo "the PE header carries the link time" >&2; return 1; }
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <iterator>
 #include <string>
@@ -78,8 +79,8 @@ TEST_F(VersionRecord, HoldsOneUsEnglishUnicodeStringTableWithTheProgramsNames) {
     }
 }
 
-// The icon resource as the build packed it from the SVG: one image per size, each drawn for its
-// pixel size. The bitmaps are 32 bits per pixel, colour image then AND mask; 256 is a PNG.
+// The icon resource as the build packed it from the SVG: one image per size, each a PNG drawn
+// for its pixel size, read back as the system decodes it for a window.
 class ProgramIcon : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -95,14 +96,16 @@ class ProgramIcon : public ::testing::Test {
         }
     }
     // The image the system picks for this size, exactly as stored.
-    const BYTE* image(int size) {
+    std::vector<BYTE> image(int size) {
         const int id = LookupIconIdFromDirectoryEx(
             static_cast<BYTE*>(LockResource(LoadResource(program_, group_))), TRUE, size, size,
             LR_DEFAULTCOLOR);
         const HRSRC icon = FindResourceW(program_, MAKEINTRESOURCEW(id), RT_ICON);
-        return icon != nullptr
-                   ? static_cast<const BYTE*>(LockResource(LoadResource(program_, icon)))
-                   : nullptr;
+        if (icon == nullptr) {
+            return {};
+        }
+        const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(program_, icon)));
+        return {bytes, bytes + SizeofResource(program_, icon)};
     }
 
   private:
@@ -110,23 +113,45 @@ class ProgramIcon : public ::testing::Test {
     HRSRC group_ = nullptr;
 };
 
+// The colour pixels (blue, green, red, alpha; top row first) of a stored icon image, as the
+// system decodes it; empty when it cannot.
+std::vector<BYTE> decodedPixels(std::vector<BYTE>& stored, int size) {
+    const HICON icon = CreateIconFromResourceEx(stored.data(), static_cast<DWORD>(stored.size()),
+                                                TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) {
+        return {};
+    }
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<BYTE> pixels(static_cast<std::size_t>(size) * size * 4);
+    const HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+    return rows == size ? pixels : std::vector<BYTE>{};
+}
+
 TEST_F(ProgramIcon, HoldsEverySizeAsSharpBlackDigitsOnTransparency) {
     // The digits lie on a 16 x 16 grid: at 32 and 48 pixels each grid cell is 2 x 2 and 3 x 3
     // pixels, so the black area grows with the square of the size. A blurred or shifted image
     // would have grey or half-transparent pixels, or a different area.
+    const BYTE pngSignature[] = {0x89, 'P', 'N', 'G'};
     int blackAt16 = 0;
-    for (const int size : {16, 24, 32, 48}) {
+    for (const int size : {16, 24, 32, 48, 256}) {
         SCOPED_TRACE(size);
-        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(image(size));
-        ASSERT_NE(header, nullptr);
-        ASSERT_EQ(header->biWidth, size);
-        ASSERT_EQ(header->biHeight, 2 * size) << "colour image and mask";
-        ASSERT_EQ(header->biBitCount, 32);
-        const auto* pixels = reinterpret_cast<const BYTE*>(header + 1);
+        auto stored = image(size);
+        ASSERT_GE(stored.size(), std::size(pngSignature));
+        EXPECT_TRUE(std::equal(std::begin(pngSignature), std::end(pngSignature), stored.data()));
+        const auto pixels = decodedPixels(stored, size);
+        ASSERT_FALSE(pixels.empty()) << "the system cannot decode the image at its size";
         int black = 0;
         int other = 0;
-        for (int i = 0; i < size * size; ++i) {
-            const BYTE* bgra = pixels + i * 4;
+        for (std::size_t i = 0; i < pixels.size(); i += 4) {
+            const BYTE* bgra = &pixels[i];
             if (bgra[3] == 255 && bgra[0] == 0 && bgra[1] == 0 && bgra[2] == 0) {
                 ++black;
             } else if (bgra[3] != 0) {
@@ -141,10 +166,6 @@ TEST_F(ProgramIcon, HoldsEverySizeAsSharpBlackDigitsOnTransparency) {
             EXPECT_EQ(black, blackAt16 * (size / 16) * (size / 16));
         }
     }
-    const BYTE pngSignature[] = {0x89, 'P', 'N', 'G'};
-    const BYTE* large = image(256);
-    ASSERT_NE(large, nullptr);
-    EXPECT_TRUE(std::equal(std::begin(pngSignature), std::end(pngSignature), large));
 }
 
 }  // namespace
