@@ -70,6 +70,8 @@ class Win32Driver final : public WindowDriver {
                 const auto icon = static_cast<MessageIcon>((style & MB_ICONMASK) / MB_ICONHAND);
                 boxes.push_back({win32::utf8FromWide(title), win32::utf8FromWide(text), icon,
                                  (style & MB_TYPEMASK) == MB_OK, blocking, formOf(owner)});
+                // The system's box takes the focus while it is up.
+                SetFocus(nullptr);
                 return IDOK;
             });
         startUp(application_);
