@@ -63,7 +63,7 @@ std::optional<FocusPlace> focusAmong(const std::vector<std::unique_ptr<Form>>& f
 }
 
 // The user finds the focus where it was, whichever window the toolkit activated after the box;
-// unless the box's handler unloaded that window meanwhile.
+// unless that window was unloaded while the box was up.
 void giveBack(const std::optional<FocusPlace>& focus) {
     if (focus && focus->form->windowIfLoaded() == focus->window) {
         focus->window->activate(focus->control);
