@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
+#include <optional>
 
 #include "runtime/app_facts.h"
 #include "runtime/run_time_error.h"
@@ -42,6 +43,32 @@ class HandlingForm {
     Form*& handling_;
     Form* outer_;
 };
+
+// Where the keyboard focus was before a message box took it: a control of a form's window.
+struct FocusPlace {
+    const Form* form;
+    Window* window;
+    std::size_t control;
+};
+
+std::optional<FocusPlace> focusAmong(const std::vector<std::unique_ptr<Form>>& forms) {
+    for (const auto& form : forms) {
+        if (Window* window = form->windowIfLoaded()) {
+            if (const auto control = window->focusedControl()) {
+                return FocusPlace{form.get(), window, *control};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The user finds the focus where it was, whichever window the toolkit activated after the box;
+// unless that window was unloaded while the box was up.
+void giveBack(const std::optional<FocusPlace>& focus) {
+    if (focus && focus->form->windowIfLoaded() == focus->window) {
+        focus->window->activate(focus->control);
+    }
+}
 
 }  // namespace
 
@@ -91,7 +118,9 @@ void Application::endWithFailure(const std::string& what) {
 
 void Application::msgBox(std::string_view prompt, int style) {
     Window* const owner = handling_ != nullptr ? handling_->windowIfLoaded() : nullptr;
+    const std::optional<FocusPlace> focus = focusAmong(forms_);
     backend_.messageBox(std::string(prompt), iconOfStyle(style), std::string(app::Title), owner);
+    giveBack(focus);
 }
 
 void Application::End() {

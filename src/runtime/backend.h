@@ -11,6 +11,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,12 @@ class Window {
     // Shows the window, centred on the screen's work area the first time with the focus on the
     // plan's first control, brings it to the front and makes it the active window.
     virtual void show() = 0;
+    // The index of the plan's control that has the keyboard focus, while the focus is in this
+    // window; nothing otherwise.
+    virtual std::optional<std::size_t> focusedControl() const = 0;
+    // Brings the window to the front, makes it the active window and gives the focus to the
+    // plan's control at this index.
+    virtual void activate(std::size_t control) = 0;
 };
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
@@ -57,6 +64,8 @@ class Backend {
     virtual std::unique_ptr<Window> createWindow(const LayoutPlan& plan, WindowEvents& events) = 0;
     // Modal for the whole program: no window takes input until the box is dismissed. The box
     // belongs to owner, the window it speaks for, and stands over it; nullptr: to no window.
+    // The box takes the focus; which window is active once it is gone is the toolkit's affair:
+    // the runtime gives the focus back to where it was.
     virtual void messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
                             Window* owner) = 0;
     // Leaves the event loop with this exit status, once the event in hand is done; called once

@@ -18,6 +18,8 @@ inline constexpr Colour buttonFace = 0x8000000F;
 inline constexpr Colour buttonText = 0x80000012;
 inline constexpr Colour windowBackground = 0x80000005;
 inline constexpr Colour windowText = 0x80000008;
+inline constexpr Colour highlight = 0x8000000D;
+inline constexpr Colour highlightText = 0x8000000E;
 }  // namespace colours
 
 constexpr bool isSystemColour(Colour c) {

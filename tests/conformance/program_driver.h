@@ -142,6 +142,9 @@ class WindowDriver : public ProgramDriver {
     virtual Rgb pixel(std::string_view form, int x, int y) = 0;  // client pixels
     virtual Paint paint(std::string_view control) = 0;
     virtual Rgb rgb(Colour colour) = 0;  // as this back end draws the program's colour
+    // The program draws as in a contrast theme from now on, or as without one; false: this back
+    // end cannot tell whether a theme is on, and draws as without one.
+    virtual bool assumeContrastTheme(bool on) = 0;
 
     // What a screen reader learns through the platform's accessibility interfaces: a control's
     // name, value and description (no control: the window's), the control a label names (""

@@ -87,7 +87,7 @@ void HeadlessControl::setDescription(const std::string& description) {
 }
 
 void HeadlessControl::setFocus() {
-    backend_.focused = std::string(plan_.row->name);
+    backend_.focus(plan_);
     record("SetFocus");
 }
 
@@ -119,6 +119,9 @@ HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, const LayoutPlan& plan,
 }
 
 HeadlessWindow::~HeadlessWindow() {
+    if (focusedControl()) {
+        backend_.focusedPlan_ = nullptr;
+    }
     backend_.windows_.erase(std::string(plan_.layout().name));
     backend_.log.push_back(std::string(plan_.layout().name) + ".Unloaded");
 }
@@ -126,10 +129,23 @@ HeadlessWindow::~HeadlessWindow() {
 void HeadlessWindow::show() {
     visible_ = true;
     if (!shownBefore_ && plan_.firstFocus()) {
-        backend_.focused = std::string(plan_.control(*plan_.firstFocus()).row->name);
+        backend_.focus(plan_.control(*plan_.firstFocus()));
     }
     shownBefore_ = true;
     backend_.log.push_back(std::string(plan_.layout().name) + ".Show");
+}
+
+std::optional<std::size_t> HeadlessWindow::focusedControl() const {
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        if (&controls_[index]->plan() == backend_.focusedPlan_) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+void HeadlessWindow::activate(std::size_t control) {
+    backend_.focus(controls_.at(control)->plan());
 }
 
 ScreenFacts HeadlessBackend::screenFacts() {
@@ -146,6 +162,13 @@ std::unique_ptr<Window> HeadlessBackend::createWindow(const LayoutPlan& plan,
 void HeadlessBackend::messageBox(const std::string& prompt, MessageIcon icon,
                                  const std::string& title, Window*) {
     log.push_back("MsgBox(" + title + "," + iconName(icon) + "):" + prompt);
+    focused.clear();
+    focusedPlan_ = nullptr;
+}
+
+void HeadlessBackend::focus(const ControlPlan& control) {
+    focused = std::string(control.row->name);
+    focusedPlan_ = &control;
 }
 
 HeadlessWindow* HeadlessBackend::window(std::string_view formName) const {

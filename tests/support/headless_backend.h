@@ -38,6 +38,7 @@ class HeadlessControl final : public ControlWidget {
     Colour foreColor() const { return foreColor_; }
     const std::string& description() const { return description_; }
     const ControlLayout& layout() const { return *plan_.row; }
+    const ControlPlan& plan() const { return plan_; }
 
     // What a user would do: choose an entry of a list (nothing else can be chosen), or type
     // into a box.
@@ -68,6 +69,10 @@ class HeadlessWindow final : public Window {
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void setDescription(const std::string& description) override { description_ = description; }
     void show() override;
+    std::optional<std::size_t> focusedControl() const override;
+    // Gives the focus as the program's own SetFocus would, but unrecorded: the program's
+    // logic did not ask for it.
+    void activate(std::size_t control) override;
 
     const std::string& caption() const { return caption_; }
     const std::string& description() const { return description_; }
@@ -111,10 +116,14 @@ class HeadlessBackend : public Backend {
     std::function<void(const std::string& control, const std::string& text)> beforeSetText;
     int quitCount = 0;
     int exitStatus = 0;
+    // The control with the focus; a message box takes it while it is up, as on a real screen.
     std::string focused;
 
   private:
     friend class HeadlessWindow;
+    friend class HeadlessControl;
+    void focus(const ControlPlan& control);
+    const ControlPlan* focusedPlan_ = nullptr;
     std::map<std::string, HeadlessWindow*, std::less<>> windows_;
 };
 

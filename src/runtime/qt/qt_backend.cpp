@@ -73,15 +73,8 @@ void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const st
     box->setWindowModality(Qt::ApplicationModal);
     // A prompt is shown as written, never read as markup.
     box->setTextFormat(Qt::PlainText);
-    // The box takes the focus; once it is dismissed, the window and control that had the focus
-    // have it again, whichever window Qt would activate.
-    const QPointer<QWidget> focused = QApplication::focusWidget();
     box->exec();
     delete box.data();
-    if (focused != nullptr && focused->isVisible()) {
-        focused->activateWindow();
-        focused->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void QtBackend::quit(int exitStatus) {

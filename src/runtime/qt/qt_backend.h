@@ -1,6 +1,15 @@
 // The Qt 6 Widgets back end of the forms runtime: each window a dialog built from its layout
 // plan, message boxes as Qt's, and the end of Qt's event loop. It holds no state of its own;
 // the windows belong to the forms that load them.
+//
+// It cannot tell whether a contrast theme is on: Qt 6.4 offers no way to ask (the colour scheme
+// of QStyleHints comes with 6.5), so it answers no, and draws the program's colours as given,
+// as the contrast rule (runtime/contrast_paint.h) has them without a theme.
+//
+// A window is planned once, for the primary screen's logical resolution. Moved to a screen of
+// another scale, it is not planned again: Qt scales it by that screen's device pixel ratio,
+// and draws its text and icons sharp at that ratio. (The Win32 back end plans a window anew at
+// each change of resolution, since Windows leaves that to the program.)
 #pragma once
 
 #include "runtime/backend.h"

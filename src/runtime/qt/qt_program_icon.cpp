@@ -6,7 +6,8 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QVariant>
-#include <array>
+
+#include "icon_sizes.h"
 
 // The resource lives in a library of its own, which nothing else refers to; naming it here
 // keeps the linker from leaving it out. The macro must stand outside any namespace.
@@ -18,16 +19,13 @@ namespace quantaro {
 
 namespace {
 
-// The sizes the resource holds: those of title bars and taskbars (see src/resources).
-constexpr std::array sizes = {16, 24, 32, 48, 64};
-
 // Each file is read as the PNG it is: a reader left to find the format out would first load
 // every image-format plugin installed, to ask each whether the file is its kind. Runs once,
 // for programIcon below.
 QIcon loadIconSet() {
     initialiseIconResource();
     QIcon icon;
-    for (const int size : sizes) {
+    for (const int size : windowIconSizes) {
         QImageReader reader(QStringLiteral(":/icons/quantaro_%1.png").arg(size), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));

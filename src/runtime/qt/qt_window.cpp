@@ -1,6 +1,7 @@
 // Building a window from its plan: parents, stacking, buttons and the tab chain.
 #include "runtime/qt/qt_window.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -50,6 +51,25 @@ void QtWindow::show() {
         controls_[*plan_.firstFocus()]->widget().setFocus(Qt::ActiveWindowFocusReason);
     }
     shown_ = true;
+}
+
+// The focus may rest on a part of a control (a list's text field) rather than on the control.
+std::optional<std::size_t> QtWindow::focusedControl() const {
+    for (const QWidget* part = QApplication::focusWidget(); part != nullptr;
+         part = part->parentWidget()) {
+        for (std::size_t index = 0; index < controls_.size(); ++index) {
+            if (part == &controls_[index]->widget()) {
+                return index;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void QtWindow::activate(std::size_t control) {
+    dialog_->raise();
+    dialog_->activateWindow();
+    controls_.at(control)->widget().setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace quantaro

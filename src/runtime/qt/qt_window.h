@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "runtime/backend.h"
@@ -20,6 +21,8 @@ class QtWindow final : public Window {
     void setCaption(const std::string& caption) override;
     void setDescription(const std::string& description) override;
     void show() override;
+    std::optional<std::size_t> focusedControl() const override;
+    void activate(std::size_t control) override;
 
     QDialog& dialog() const { return *dialog_; }
 

@@ -133,13 +133,11 @@ bool Win32Backend::isProgramWindow(HWND handle) const {
 }
 
 // The box disables its owner; the program's other windows are disabled here, so that no
-// window of the program takes input until the box is dismissed. Then the window and control
-// that had the focus have it again, whichever window the system activates after the box.
+// window of the program takes input until the box is dismissed.
 void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon, const std::string& title,
                               Window* ownerWindow) {
     const HWND owner =
         ownerWindow != nullptr ? static_cast<Win32Window*>(ownerWindow)->handle() : nullptr;
-    const HWND focused = GetFocus();
     int answer = 0;
     {
         Reenable reenable;
@@ -154,10 +152,6 @@ void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon, const
     }
     if (answer == 0) {
         throwLastError("MessageBoxW");
-    }
-    if (focused != nullptr && IsWindow(focused) && isProgramWindow(GetAncestor(focused, GA_ROOT))) {
-        SetForegroundWindow(GetAncestor(focused, GA_ROOT));
-        SetFocus(focused);
     }
 }
 

@@ -87,9 +87,6 @@ bool systemHighContrast() {
            (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-constexpr Colour highlight = 0x8000000D;
-constexpr Colour highlightText = 0x8000000E;
-
 }  // namespace
 
 Win32Display::Win32Display() : highContrast(systemHighContrast()), systemDpi_(screenDpi()) {}
@@ -147,20 +144,6 @@ COLORREF Win32Display::colourRef(Colour colour) {
         return GetSysColor(systemColourIndex(colour));
     }
     return RGB(redOf(colour), greenOf(colour), blueOf(colour));
-}
-
-Win32Display::ControlPaint Win32Display::controlPaint(Colour back, Colour fore) const {
-    if (!highContrast) {
-        return {back, fore};
-    }
-    if (!isSystemColour(back)) {
-        return {highlight, highlightText};
-    }
-    if (!isSystemColour(fore)) {
-        return {back,
-                back == colours::windowBackground ? colours::windowText : colours::buttonText};
-    }
-    return {back, fore};
 }
 
 HBRUSH Win32Display::brush(Colour colour) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "runtime/colour.h"
+#include "runtime/contrast_paint.h"
 #include "runtime/layout_plan.h"
 #include "runtime/win32/win32_handles.h"
 #include "runtime/win32/win32_resource_ids.h"
@@ -55,15 +56,11 @@ class Win32Display {
     // Brushes of system colours belong to the system; the others live as long as this object.
     HBRUSH brush(Colour colour);
 
-    // The colours a control is drawn in, given the ones the program gave it. In a High Contrast
-    // theme only the theme's colours are drawn: a background of the program's own choosing
-    // (the entered box's red) becomes the theme's highlight, with its highlight text, and a
-    // text colour of its own on a theme background becomes the theme's text colour.
-    struct ControlPaint {
-        Colour back;
-        Colour fore;
-    };
-    ControlPaint controlPaint(Colour back, Colour fore) const;
+    // The colours a control is drawn in, given the ones the program gave it, in the theme on now.
+    using ControlPaint = quantaro::ControlPaint;
+    ControlPaint controlPaint(Colour back, Colour fore) const {
+        return quantaro::controlPaint(back, fore, highContrast);
+    }
     // Whether a High Contrast theme is on: asked of the system at the start and whenever it
     // tells the windows that a setting changed (every control paint would otherwise ask again).
     // Tests may set it.

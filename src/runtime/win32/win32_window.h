@@ -32,6 +32,8 @@ class Win32Window final : public Window {
     void setCaption(const std::string& caption) override;
     void setDescription(const std::string& description) override;
     void show() override;
+    std::optional<std::size_t> focusedControl() const override;
+    void activate(std::size_t control) override;
 
     HWND handle() const { return handle_.get(); }
     const FormLayout& layout() const { return plan_.layout(); }

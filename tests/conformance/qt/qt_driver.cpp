@@ -257,6 +257,7 @@ class QtDriver final : public WindowDriver {
         return {rgbOf(palette.color(QPalette::Text)), rgbOf(palette.color(QPalette::Base))};
     }
     Rgb rgb(Colour colour) override { return rgbOf(qtColour(colour)); }
+    bool assumeContrastTheme(bool on) override { return !on; }
 
     Accessible accessible(std::string_view form, std::string_view control) override {
         QWidget& widget = control.empty() ? *shownWindow(form) : shownWidget(form, control);

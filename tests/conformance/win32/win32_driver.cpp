@@ -85,6 +85,8 @@ class Win32Driver final : public WindowDriver {
                 const auto icon = static_cast<MessageIcon>((style & MB_ICONMASK) / MB_ICONHAND);
                 boxes.push_back({win32::utf8FromWide(title), win32::utf8FromWide(text), icon,
                                  (style & MB_TYPEMASK) == MB_OK, blocking, formOf(owner)});
+                // The system's box takes the focus while it is up.
+                SetFocus(nullptr);
                 return IDOK;
             });
         startUp(application_);
@@ -265,6 +267,11 @@ class Win32Driver final : public WindowDriver {
         return painted;
     }
     Rgb rgb(Colour colour) override { return rgbOf(win32::Win32Display::colourRef(colour)); }
+    // Wine cannot turn a High Contrast theme on; the back end is told it is.
+    bool assumeContrastTheme(bool on) override {
+        backend().display().highContrast = on;
+        return true;
+    }
 
     // As a screen reader asks: the accessible object of the control's client area.
     Accessible accessible(std::string_view form, std::string_view control) override {
@@ -337,10 +344,6 @@ std::unique_ptr<WindowDriver> startOnWindowSystem() {
 
 std::unique_ptr<WindowDriver> startOnWindowSystemWithLargerFont(double fontFactor) {
     return std::make_unique<Win32Driver>(fontFactor);
-}
-
-void assumeHighContrast(WindowDriver& program, bool on) {
-    dynamic_cast<Win32Driver&>(program).backend().display().highContrast = on;
 }
 
 std::size_t resolutionsHeld(WindowDriver& program) {

@@ -12,9 +12,6 @@ namespace quantaro::testing {
 // A loaded form's window, or one of its controls; nullptr for a form that is not loaded.
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control = {});
 
-// Whether the program draws as in a High Contrast theme from now on: Wine cannot turn one on.
-void assumeHighContrast(WindowDriver& program, bool on);
-
 // How many resolutions' fonts and icons the program holds now.
 std::size_t resolutionsHeld(WindowDriver& program);
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "conformance/qt/qt_driver.h"
+#include "icon_sizes.h"
 
 namespace quantaro::testing {
 namespace {
@@ -24,9 +25,11 @@ TEST(QtWindows, HaveAFixedSizeOnlyACloseButtonAndAboutIsAnOwnerlessModelessPlain
         EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint)) << form;
         EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << form;
         // Title bars, taskbars and switchers find the icon drawn at each of their sizes.
-        EXPECT_EQ(shown->windowIcon().availableSizes(),
-                  (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}))
-            << form;
+        QList<QSize> drawn;
+        for (const int size : windowIconSizes) {
+            drawn.append(QSize(size, size));
+        }
+        EXPECT_EQ(shown->windowIcon().availableSizes(), drawn) << form;
     }
     const QDialog* about = shownWindow("frmAbout");
     EXPECT_EQ(about->parentWidget(), nullptr);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "icon_sizes.h"
 #include "runtime/app_facts.h"
 #include "runtime/win32/win32_resource_ids.h"
 #include "runtime/win32/win32_text.h"
@@ -141,7 +142,7 @@ TEST_F(ProgramIcon, HoldsEverySizeAsSharpBlackDigitsOnTransparency) {
     // would have grey or half-transparent pixels, or a different area.
     const BYTE pngSignature[] = {0x89, 'P', 'N', 'G'};
     int blackAt16 = 0;
-    for (const int size : {16, 24, 32, 48, 256}) {
+    for (const int size : windowsIconSizes) {
         SCOPED_TRACE(size);
         auto stored = image(size);
         ASSERT_GE(stored.size(), std::size(pngSignature));

@@ -1,8 +1,8 @@
 // What only the Win32 back end has to get right: the styles that give a fixed border, a
 // taskbar button to the converter window alone and the program icon; the system's message
 // font in every control; a new layout when a window's screen changes resolution, whoever sends
-// the message and whatever it carries; the High Contrast colours; and every window enabled
-// again after a message box. Everything else is in the conformance suite.
+// the message and whatever it carries; and every window enabled again after a message box.
+// Everything else is in the conformance suite.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -232,23 +232,6 @@ TEST(Win32Windows, ResolutionMessagesFromAnyoneLeaveEveryWindowWhereAScreenCould
         EXPECT_EQ(resolutionsHeld(*program), 1u) << "both windows at " << resolution.taken;
     }
     VirtualFree(unmapped, 0, MEM_RELEASE);
-}
-
-// A High Contrast theme shows only its own colours: the entered box takes the theme's
-// highlight, the others stay as they were.
-TEST(Win32Windows, InHighContrastTheEnteredBoxTakesTheThemesHighlightColours) {
-    const auto program = startOnWindowSystem();
-    program->fill("txtUnit", "2");
-    program->fill("cboUnit", "Bytes");
-    program->click("frmMain", "cmdConvert");
-    const Paint plain = program->paint("txtBits");
-    for (const bool on : {true, false}) {
-        assumeHighContrast(*program, on);
-        const Paint highlight{program->rgb(0x8000000E), program->rgb(0x8000000D)};
-        const Paint entered{0xFFFF00, 0xFF0000};
-        EXPECT_EQ(program->paint("txtBytes"), on ? highlight : entered) << on;
-        EXPECT_EQ(program->paint("txtBits"), plain) << on;
-    }
 }
 
 // The system's box enables its owner again; the back end must enable the other windows.
