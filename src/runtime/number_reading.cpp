@@ -32,24 +32,16 @@ bool isAscii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
-std::size_t leadingBlankLength(std::string_view text) {
-    if (text.empty() || isAscii(text.front())) {
-        return !text.empty() && isAsciiBlank(text.front()) ? 1 : 0;
+// The length of the blank that starts the text, or with atEnd the one that ends it; 0 if none.
+std::size_t blankLength(std::string_view text, bool atEnd) {
+    if (text.empty()) {
+        return 0;
+    }
+    if (const char edge = atEnd ? text.back() : text.front(); isAscii(edge)) {
+        return isAsciiBlank(edge) ? 1 : 0;
     }
     for (const std::string_view blank : kWideBlanks) {
-        if (text.starts_with(blank)) {
-            return blank.size();
-        }
-    }
-    return 0;
-}
-
-std::size_t trailingBlankLength(std::string_view text) {
-    if (text.empty() || isAscii(text.back())) {
-        return !text.empty() && isAsciiBlank(text.back()) ? 1 : 0;
-    }
-    for (const std::string_view blank : kWideBlanks) {
-        if (text.ends_with(blank)) {
+        if (atEnd ? text.ends_with(blank) : text.starts_with(blank)) {
             return blank.size();
         }
     }
@@ -57,10 +49,10 @@ std::size_t trailingBlankLength(std::string_view text) {
 }
 
 std::string_view withoutSurroundingBlanks(std::string_view text) {
-    while (const std::size_t length = leadingBlankLength(text)) {
+    while (const std::size_t length = blankLength(text, false)) {
         text.remove_prefix(length);
     }
-    while (const std::size_t length = trailingBlankLength(text)) {
+    while (const std::size_t length = blankLength(text, true)) {
         text.remove_suffix(length);
     }
     return text;
