@@ -32,11 +32,14 @@ bool isAscii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
-// The length of the blank that starts the text, or with atEnd the one that ends it; 0 if none.
-std::size_t blankLength(std::string_view text, bool atEnd) {
+enum class Side { start, end };
+
+// The length of the blank at this side of the text; 0 if none.
+std::size_t blankLength(std::string_view text, Side side) {
     if (text.empty()) {
         return 0;
     }
+    const bool atEnd = side == Side::end;
     if (const char edge = atEnd ? text.back() : text.front(); isAscii(edge)) {
         return isAsciiBlank(edge) ? 1 : 0;
     }
@@ -49,10 +52,10 @@ std::size_t blankLength(std::string_view text, bool atEnd) {
 }
 
 std::string_view withoutSurroundingBlanks(std::string_view text) {
-    while (const std::size_t length = blankLength(text, false)) {
+    while (const std::size_t length = blankLength(text, Side::start)) {
         text.remove_prefix(length);
     }
-    while (const std::size_t length = blankLength(text, true)) {
+    while (const std::size_t length = blankLength(text, Side::end)) {
         text.remove_suffix(length);
     }
     return text;

@@ -1,52 +1,43 @@
-// How a report quotes what the user typed: whole and readable when short and plain, escaped
-// where a character would break or turn the message box's lines, cut when long.
+// How a report names what the user typed: in double quotes, shown as shown_text.h shows a text
+// (whose table tests the escapes), and cut after forty characters.
 #include "runtime/number_report.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "runtime/run_time_error.h"
+
 namespace quantaro::testing {
 namespace {
 
-std::string repeated(const std::string& text, int times) {
-    std::string all;
-    for (int i = 0; i < times; ++i) {
-        all += text;
+std::string reportOf(const std::string& typed) {
+    try {
+        numberReadFrom(typed, ".");
+    } catch (const RunTimeError& error) {
+        return error.report();
     }
-    return all;
+    return "no report";
 }
 
-TEST(QuotedForReport, ShowsPlainTextWholeEscapesWhatWouldBreakTheBoxAndCutsLongText) {
-    const std::string forty(40, '7');
+TEST(NumberReport, QuotesWhatWasTypedEscapedAndCutAfterFortyCharacters) {
+    const std::string forty(40, 'x');
     const struct {
         const char* what;
         std::string typed;
-        std::string quoted;
+        std::string report;
     } cases[] = {
-        {"plain", "abc", "\"abc\""},
-        {"empty", "", "\"\""},
-        {"letters of other scripts stay", "Gr\u00F6\u00DFe \u20AC \U0001F600",
-         "\"Gr\u00F6\u00DFe \u20AC \U0001F600\""},
-        {"line breaks and tabs", "1\r\n2\t3", "\"1\\r\\n2\\t3\""},
-        {"other control characters", std::string("\x1B[2J\x7F\0", 6), "\"\\x1B[2J\\x7F\\x00\""},
-        {"C1 controls and line separators", "1\u00852\u20283", "\"1\\u00852\\u20283\""},
-        {"bidirectional overrides", "12\u202E34\u2066", "\"12\\u202E34\\u2066\""},
-        {"bytes that are no UTF-8",
-         "1\xFF"
-         "2\xC0\xAF"
-         "3\xED\xA0\x80",
-         "\"1\\xFF2\\xC0\\xAF3\\xED\\xA0\\x80\""},
-        {"a character cut short at the end", "1\xE2\x82", "\"1\\xE2\\x82\""},
-        {"forty characters are shown whole", forty, "\"" + forty + "\""},
-        {"the forty-first is cut", forty + "89", "\"" + forty + "\u2026\""},
-        {"a cut counts characters, not bytes", repeated("\u00E9", 41),
-         "\"" + repeated("\u00E9", 40) + "\u2026\""},
-        {"an escape is one character", repeated("\n", 41), "\"" + repeated("\\n", 40) + "\u2026\""},
-        {"a pasted megabyte", std::string(1 << 20, '9'), "\"" + std::string(40, '9') + "\u2026\""},
+        {"a typed backslash and n", "1\\n2", "Type mismatch: \"1\\\\n2\" is not a number."},
+        {"a pasted line break", "1\n2", "Type mismatch: \"1\\n2\" is not a number."},
+        {"forty characters are quoted whole", forty,
+         "Type mismatch: \"" + forty + "\" is not a number."},
+        {"the forty-first is cut", forty + "yz",
+         "Type mismatch: \"" + forty + "\xE2\x80\xA6\" is not a number."},
+        {"a pasted megabyte", std::string(1 << 20, 'x'),
+         "Type mismatch: \"" + forty + "\xE2\x80\xA6\" is not a number."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(quotedForReport(c.typed), c.quoted) << c.what;
+        EXPECT_EQ(reportOf(c.typed), c.report) << c.what;
     }
 }
 

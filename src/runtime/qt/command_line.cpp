@@ -11,7 +11,7 @@
 
 #include "runtime/app_facts.h"
 #include "runtime/qt/qt_options.h"
-#include "runtime/qt/terminal_text.h"
+#include "runtime/shown_text.h"
 
 namespace quantaro {
 
@@ -44,13 +44,13 @@ std::string helpText(const std::string& name) {
 std::string problemWith(const QCommandLineParser& parser, bool parsed) {
     if (parsed) {
         return "unexpected argument '" +
-               shownOnTerminal(parser.positionalArguments().front().toStdString()) + "'.";
+               shownText(parser.positionalArguments().front().toStdString()) + "'.";
     }
     if (!parser.unknownOptionNames().isEmpty()) {
-        return "unknown option '" +
-               shownOnTerminal(parser.unknownOptionNames().front().toStdString()) + "'.";
+        return "unknown option '" + shownText(parser.unknownOptionNames().front().toStdString()) +
+               "'.";
     }
-    return shownOnTerminal(parser.errorText().toStdString(), 200);
+    return shownText(parser.errorText().toStdString(), 200);
 }
 
 // Prints a text the user asked for; a text that could not be written (a full disk, a closed
@@ -79,9 +79,8 @@ QStringList argumentsOf(int argc, const char* const argv[]) {
 
 // The name the program was started by, as messages to the user call it.
 std::string programName(const QStringList& arguments) {
-    return arguments.isEmpty()
-               ? std::string("quantaro")
-               : shownOnTerminal(QFileInfo(arguments.front()).fileName().toStdString());
+    return arguments.isEmpty() ? std::string("quantaro")
+                               : shownText(QFileInfo(arguments.front()).fileName().toStdString());
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/qt/terminal_text.h"
+#include "runtime/shown_text.h"
 
 namespace quantaro {
 
@@ -49,7 +49,7 @@ std::optional<std::string> xProblem(int argc, const char* const argv[]) {
     if (opened) {
         return std::nullopt;
     }
-    return "the X display '" + shownOnTerminal(display) + "' cannot be opened";
+    return "the X display '" + shownText(display) + "' cannot be opened";
 }
 
 bool acceptsConnections(const std::string& socketPath) {
@@ -89,7 +89,7 @@ std::optional<std::string> waylandProblem() {
     if (acceptsConnections(path)) {
         return std::nullopt;
     }
-    return "no Wayland compositor answers at '" + shownOnTerminal(path, 200) + "'";
+    return "no Wayland compositor answers at '" + shownText(path, 200) + "'";
 }
 
 // Qt's platforms that draw no window anywhere.

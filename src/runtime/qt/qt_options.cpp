@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "runtime/qt/terminal_text.h"
+#include "runtime/shown_text.h"
 
 namespace quantaro {
 
@@ -72,7 +72,7 @@ std::optional<std::string> misplacedQtValue(const QStringList& arguments) {
                 *option.value != '\0' && !option.joinedValue) {
                 return "option '-" + std::string(option.name) +
                        "' takes its value as the next argument, not after '=': '" +
-                       shownOnTerminal(argument) + "'.";
+                       shownText(argument) + "'.";
             }
         }
     }

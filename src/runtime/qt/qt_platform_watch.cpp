@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/qt/terminal_text.h"
+#include "runtime/shown_text.h"
 
 namespace quantaro {
 
@@ -54,11 +54,10 @@ void passOnHeld() {
 void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         const std::string said =
-            isGeneralFailure(text)
-                ? std::string()
-                : ": " + shownOnTerminal(text.section(u'\n', 0, 0).toStdString(), 120);
+            isGeneralFailure(text) ? std::string()
+                                   : ": " + shownText(text.section(u'\n', 0, 0).toStdString(), 120);
         std::cerr << "quantaro: no display to show the window on: Qt cannot start the platform '"
-                  << shownOnTerminal(watch().platforms) << "'" << said << std::endl;
+                  << shownText(watch().platforms) << "'" << said << std::endl;
         std::_Exit(1);
     }
     watch().held.push_back({type, context.file != nullptr ? context.file : "", context.line,

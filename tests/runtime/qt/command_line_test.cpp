@@ -1,5 +1,6 @@
 // Tests of the Linux program's command line: what ends the program before a window opens, with
-// which status and which output, and what lets it start; how an argument from outside is shown.
+// which status and which output, and what lets it start; how a message quotes an argument from
+// outside (shown_text_test.cpp tests the escapes themselves).
 #include "runtime/qt/command_line.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "runtime/app_facts.h"
-#include "runtime/qt/terminal_text.h"
 
 namespace quantaro {
 namespace {
@@ -55,7 +55,16 @@ TEST(CommandLine, PrintsHelpOrVersionOrRefusesAndOnlyQtsOptionsStartTheProgram) 
          2,
          "",
          "'\\x1B]0;owned\\x07'"},
-        {"a long argument is cut", {longOption.c_str()}, 2, "", std::string(60, 'x') + "...'"},
+        {"an argument's direction override is shown, not obeyed",
+         {"--ab\u202Ecd"},
+         2,
+         "",
+         "unknown option 'ab\\u202Ecd'."},
+        {"a long argument is cut",
+         {longOption.c_str()},
+         2,
+         "",
+         "unknown option '" + std::string(64, 'x') + "\u2026'."},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -76,6 +85,7 @@ TEST(CommandLine, PrintsHelpOrVersionOrRefusesAndOnlyQtsOptionsStartTheProgram) 
             EXPECT_NE(err.str().find(test.err), std::string::npos) << err.str();
         }
         EXPECT_EQ(err.str().find('\x1b'), std::string::npos);
+        EXPECT_EQ(err.str().find("\u202E"), std::string::npos);
     }
 }
 
@@ -88,38 +98,6 @@ TEST(CommandLine, HelpOrVersionThatCannotBeWrittenEndsWithStatusOneAndSaysSo) {
         EXPECT_EQ(answerCommandLine(2, argv, out, err), 1) << asked;
         EXPECT_NE(err.str().find("quantaro: cannot write to standard output"), std::string::npos)
             << asked << ": " << err.str();
-    }
-}
-
-// Escapes written out by hand: the reference shares no code with the escaping.
-TEST(TerminalText, ShowsControlCharactersAsEscapesAndCutsLongTexts) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::size_t longest;
-        std::string shown;
-    } cases[] = {
-        {"plain text stays", "xcb:0", 64, "xcb:0"},
-        {"letters beyond ASCII stay",
-         "Gr\xC3\xBC\xC3\x9F"
-         "e \xE2\x82\xAC",
-         64,
-         "Gr\xC3\xBC\xC3\x9F"
-         "e \xE2\x82\xAC"},
-        {"escape, bell, newline, tab", "\x1B[2J\x07\n\t", 64, "\\x1B[2J\\x07\\x0A\\x09"},
-        {"delete", "a\x7F", 64, "a\\x7F"},
-        {"an 8-bit control sequence introducer",
-         "\xC2\x9B"
-         "31m",
-         64, "\\u009B31m"},
-        {"a byte that is no UTF-8", "a\xFF\xC3", 64, "a\\xFF\\xC3"},
-        {"a backslash is doubled", "a\\b", 64, "a\\\\b"},
-        {"cut after so many characters", "abcdef", 3, "abc..."},
-        {"a character is never cut in two", "\xC3\xBC\xC3\xBC\xC3\xBC", 2, "\xC3\xBC\xC3\xBC..."},
-        {"as long as allowed is not cut", "abc", 3, "abc"},
-    };
-    for (const auto& test : cases) {
-        EXPECT_EQ(shownOnTerminal(test.text, test.longest), test.shown) << test.name;
     }
 }
 
