@@ -6,16 +6,12 @@
 
 #include "about/frm_about.h"
 #include "runtime/run_time_error.h"
+#include "runtime/system_tool_place.h"
 
 namespace quantaro {
 
 namespace {
 
-constexpr const char* toolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr const char* toolPathValue = "PATH";
-constexpr const char* toolFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr const char* toolFolderValue = "MSINFO";
-constexpr const char* toolFileName = "\\MSINFO32.EXE";
 constexpr const char* unavailable = "System Information Is Unavailable At This Time";
 
 constexpr std::size_t valueBufferSize = 1024;
@@ -93,14 +89,14 @@ void frmAbout::StartSysInfo() {
                    system.isAbsolutePath(SysInfoPath);
         };
         // The first place names the tool itself and is trusted as it stands.
-        if (!found(toolPathKey, toolPathValue)) {
+        if (!found(system_tool::pathKey, system_tool::pathValue)) {
             // The second names its folder, which must really hold the tool.
-            if (!found(toolFolderKey, toolFolderValue) ||
-                !system.isFile(SysInfoPath + toolFileName)) {
+            if (!found(system_tool::folderKey, system_tool::folderValue) ||
+                !system.isFile(SysInfoPath + system_tool::fileInFolder)) {
                 application().msgBox(unavailable, msgbox::okOnly);
                 return;
             }
-            SysInfoPath += toolFileName;
+            SysInfoPath += system_tool::fileInFolder;
         }
         system.startProgram(SysInfoPath);
     } catch (const RunTimeError&) {

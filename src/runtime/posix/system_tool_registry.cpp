@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "runtime/system_tool_place.h"
+
 namespace quantaro {
 
 namespace {
 
-constexpr const char* toolPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr const char* toolPathValue = "PATH";
 // The only key there is; zero stands for none.
 constexpr RegistryKey toolKey = 1;
 
@@ -64,7 +64,7 @@ RegistryStatus SystemToolRegistry::openKey(RegistryKey root, const std::string& 
                                            RegistryKey& key) {
     // A caller that closes whatever it got back must not close a handle left from before.
     key = 0;
-    if (root != registry::localMachine || path != toolPathKey) {
+    if (root != registry::localMachine || path != system_tool::pathKey) {
         return registry::fileNotFound;
     }
     found_ = findProgram();
@@ -79,7 +79,7 @@ RegistryStatus SystemToolRegistry::openKey(RegistryKey root, const std::string& 
 RegistryStatus SystemToolRegistry::queryValue(RegistryKey key, const std::string& valueName,
                                               std::uint32_t& type, std::span<std::byte> data,
                                               std::uint32_t& size) {
-    if (key != toolKey || valueName != toolPathValue) {
+    if (key != toolKey || valueName != system_tool::pathValue) {
         return registry::fileNotFound;
     }
     const std::size_t needed = found_.size() + 1;
