@@ -15,6 +15,7 @@
 #include "app/frm_main.h"
 #include "runtime/layout_check.h"
 #include "runtime/layout_plan.h"
+#include "runtime/win32/win32_text.h"
 #include "startup_report_win32.h"
 
 namespace {
@@ -27,31 +28,14 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::wstring wide(std::string_view text) {
-    std::wstring result(text.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           result.data(), static_cast<int>(result.size()));
-    result.resize(static_cast<std::size_t>(std::max(length, 0)));
-    return result;
-}
-
 // The converter window's table planned at 96 dpi in the tables' 9 point font, its words
-// measured in the message font, as the program plans it on such a screen.
+// measured in the message font with the back end's own measure, as the program plans it on such
+// a screen.
 quantaro::LayoutPlan floorPlan(HFONT font) {
-    return quantaro::LayoutPlan(quantaro::frmMain::layout,
-                                {96,
-                                 [font](std::string_view text) {
-                                     const std::wstring shown = wide(text);
-                                     const HDC dc = GetDC(nullptr);
-                                     const HGDIOBJ previous = SelectObject(dc, font);
-                                     SIZE extent{};
-                                     GetTextExtentPoint32W(dc, shown.data(),
-                                                           static_cast<int>(shown.size()), &extent);
-                                     SelectObject(dc, previous);
-                                     ReleaseDC(nullptr, dc);
-                                     return static_cast<int>(extent.cx);
-                                 },
-                                 quantaro::tableFontPoints});
+    return quantaro::LayoutPlan(
+        quantaro::frmMain::layout,
+        {96, [font](std::string_view text) { return quantaro::win32::textWidthIn(font, text); },
+         quantaro::tableFontPoints});
 }
 
 struct ClassAndStyle {
@@ -88,10 +72,10 @@ HWND addControls(HWND window, const quantaro::LayoutPlan& plan, HFONT font) {
     for (const quantaro::ControlPlan& child : plan.controls()) {
         const ClassAndStyle kind = classAndStyle(*child.row);
         const quantaro::PixelRect& place = child.inWindow;
-        const HWND control =
-            CreateWindowExW(0, kind.className, wide(child.row->caption).c_str(),
-                            WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.width,
-                            place.height, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        const HWND control = CreateWindowExW(
+            0, kind.className, quantaro::win32::wideFromUtf8(child.row->caption).c_str(),
+            WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.width, place.height,
+            window, nullptr, GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (child.row->kind == quantaro::ControlKind::DropDownList) {
             combo = control;
@@ -125,8 +109,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     RECT frame{0, 0, plan.clientSize().width, plan.clientSize().height};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     const HWND window = CreateWindowExW(
-        0, L"BareDialog", wide(plan.layout().caption).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+        0, L"BareDialog", quantaro::win32::wideFromUtf8(plan.layout().caption).c_str(), style,
+        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+        nullptr, instance, nullptr);
     const HWND combo = addControls(window, plan, font);
     for (const wchar_t* unit :
          {L"Bits", L"Bytes", L"Killobytes", L"Megabytes", L"Gigabytes", L"Terrabytes"}) {

@@ -7,14 +7,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -25,6 +23,7 @@
 #include "runtime/layout_check.h"
 #include "runtime/layout_plan.h"
 #include "runtime/qt/command_line.h"
+#include "runtime/qt/qt_backend.h"
 #include "runtime/qt/qt_display_check.h"
 #include "runtime/qt/qt_start_up.h"
 
@@ -58,18 +57,12 @@ class FirstPaint : public QObject {
 };
 
 // The converter window's table planned at 96 dpi in the tables' 9 point font, measuring its
-// words in the labels' font as the program does, so the floor holds the program's rectangles
-// whenever the table changes.
+// words with the back end's own measure, so the floor holds the program's rectangles whenever
+// the table or the measuring changes.
 quantaro::LayoutPlan floorPlan() {
-    const QFontMetricsF metrics(QApplication::font("QLabel"));
     return quantaro::LayoutPlan(
         quantaro::frmMain::layout,
-        {96,
-         [metrics](std::string_view text) {
-             return static_cast<int>(std::ceil(metrics.horizontalAdvance(
-                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))));
-         },
-         quantaro::tableFontPoints});
+        {96, quantaro::QtBackend::labelTextWidth(), quantaro::tableFontPoints});
 }
 
 QComboBox* unitList(QWidget* parent) {

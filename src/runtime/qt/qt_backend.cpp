@@ -47,12 +47,14 @@ ScreenFacts QtBackend::screenFacts() {
         throw std::runtime_error("there is no screen to show a window on");
     }
     const double dotsPerInch = screen->logicalDotsPerInch();
-    return {dotsPerInch,
-            // Qt lays text out in fractions of a pixel: a word fits in the next whole one.
-            [metrics = QFontMetricsF(QApplication::font("QLabel"))](std::string_view text) {
-                return static_cast<int>(std::ceil(metrics.horizontalAdvance(qtText(text))));
-            },
-            pointsOf(QApplication::font(), dotsPerInch)};
+    return {dotsPerInch, labelTextWidth(), pointsOf(QApplication::font(), dotsPerInch)};
+}
+
+std::function<int(std::string_view text)> QtBackend::labelTextWidth() {
+    // Qt lays text out in fractions of a pixel: a word fits in the next whole one.
+    return [metrics = QFontMetricsF(QApplication::font("QLabel"))](std::string_view text) {
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(qtText(text))));
+    };
 }
 
 std::unique_ptr<Window> QtBackend::createWindow(const LayoutPlan& plan, WindowEvents& events) {

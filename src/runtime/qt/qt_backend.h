@@ -12,6 +12,9 @@
 // each change of resolution, since Windows leaves that to the program.)
 #pragma once
 
+#include <functional>
+#include <string_view>
+
 #include "runtime/backend.h"
 
 namespace quantaro {
@@ -27,6 +30,9 @@ class QtBackend : public Backend {
                     Window* owner) override;
     // Leaves the event loop once the handler that asked has returned.
     void quit(int exitStatus) override;
+
+    // How every plan measures a text: its width in whole pixels in the labels' font.
+    static std::function<int(std::string_view text)> labelTextWidth();
 };
 
 }  // namespace quantaro

@@ -71,16 +71,7 @@ ScreenFacts Win32Backend::screenFactsAt(int dpi) {
     // The plan measures with the font as long as it keeps these facts.
     const std::shared_ptr<const Win32Display::Tools> tools = display_.at(dpi);
     return {static_cast<double>(dpi),
-            [tools](std::string_view text) {
-                const std::wstring wide = wideFromUtf8(text);
-                const HDC dc = GetDC(nullptr);
-                const HGDIOBJ previous = SelectObject(dc, tools->font.get());
-                SIZE extent{};
-                GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
-                SelectObject(dc, previous);
-                ReleaseDC(nullptr, dc);
-                return static_cast<int>(extent.cx);
-            },
+            [tools](std::string_view text) { return textWidthIn(tools->font.get(), text); },
             tools->fontPoints};
 }
 
