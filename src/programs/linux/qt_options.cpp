@@ -1,11 +1,11 @@
 // The table of Qt's options, as QGuiApplication and QApplication document them for X11 and
 // Wayland.
-#include "runtime/qt/qt_options.h"
+#include "programs/linux/qt_options.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "runtime/qt/terminal_text.h"
+#include "programs/linux/terminal_text.h"
 
 namespace quantaro {
 

@@ -1,5 +1,5 @@
 // The display check: which platforms Qt will try, and for X and Wayland a trial connection.
-#include "runtime/qt/qt_display_check.h"
+#include "programs/linux/qt_display_check.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/qt/terminal_text.h"
+#include "programs/linux/terminal_text.h"
 
 namespace quantaro {
 

@@ -1,5 +1,5 @@
 // Escaping and cutting a text from outside for a message line.
-#include "runtime/qt/terminal_text.h"
+#include "programs/linux/terminal_text.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // Tests of the Linux program's command line: what ends the program before a window opens, with
 // which status and which output, and what lets it start; how an argument from outside is shown.
-#include "runtime/qt/command_line.h"
+#include "programs/linux/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "programs/linux/terminal_text.h"
 #include "runtime/app_facts.h"
-#include "runtime/qt/terminal_text.h"
 
 namespace quantaro {
 namespace {
