@@ -20,12 +20,12 @@
 #include <vector>
 
 #include "app/frm_main.h"
+#include "programs/linux/command_line.h"
+#include "programs/linux/qt_display_check.h"
+#include "programs/linux/qt_start_up.h"
 #include "runtime/layout_check.h"
 #include "runtime/layout_plan.h"
-#include "runtime/qt/command_line.h"
 #include "runtime/qt/qt_backend.h"
-#include "runtime/qt/qt_display_check.h"
-#include "runtime/qt/qt_start_up.h"
 
 namespace {
 

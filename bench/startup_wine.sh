@@ -9,7 +9,7 @@
 set -euo pipefail
 build=${1:-build/windows}
 rounds=${2:-30}
-exe=$(realpath "$build/src/runtime/win32/quantaro.exe")
+exe=$(realpath "$build/src/programs/windows/quantaro.exe")
 probe=$(realpath "$build/bench/startup_probe_win32.exe")
 bare=$(realpath "$build/bench/bare_dialog_win32.exe")
 [[ -f $exe && -f $probe && -f $bare ]] || { echo "build the windows preset first (cmake --preset windows && cmake --build --preset windows --target quantaro startup_probe_win32 bare_dialog_win32)"; exit 1; }

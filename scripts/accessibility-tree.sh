@@ -19,7 +19,7 @@ source scripts/desktop_session.sh
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=C.UTF-8 build/release/src/runtime/qt/quantaro &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=C.UTF-8 build/release/src/programs/linux/quantaro &
 pids+=($!)
 tree() { /usr/bin/python3 scripts/accessibility/tree.py "$@"; }
 

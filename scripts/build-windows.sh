@@ -7,4 +7,4 @@ export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 scripts/install-deps.sh windows
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target quantaro
-echo "The Windows program: $PWD/build/windows/src/runtime/win32/quantaro.exe"
+echo "The Windows program: $PWD/build/windows/src/programs/windows/quantaro.exe"

@@ -75,7 +75,7 @@ echo "$printed"
 [[ $printed == "Quantaro $version" ]] || { echo "expected Quantaro $version" >&2; exit 1; }
 
 echo "== packages: Windows program"
-check_windows_program build/dist-windows/src/runtime/win32/quantaro.exe
+check_windows_program build/dist-windows/src/programs/windows/quantaro.exe
 
 echo "== packages: Windows zip and installer"
 zip=$work/dist/quantaro-$version-windows-x86_64.zip

@@ -7,4 +7,4 @@ scripts/install-deps.sh run
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 cmake --preset run >/dev/null
 cmake --build --preset run
-exec build/run/src/runtime/qt/quantaro
+exec build/run/src/programs/linux/quantaro

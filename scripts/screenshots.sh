@@ -14,7 +14,7 @@ cmake --build --preset release --target quantaro
 source scripts/desktop_session.sh
 sleep 1
 # A fixed, plain look: the Fusion style and the C locale's decimal point.
-LC_ALL=C.UTF-8 QT_STYLE_OVERRIDE=Fusion build/release/src/runtime/qt/quantaro &
+LC_ALL=C.UTF-8 QT_STYLE_OVERRIDE=Fusion build/release/src/programs/linux/quantaro &
 pids+=($!)
 
 main=$(xdotool search --sync --onlyvisible --name '^Quantaro$' | head -1)

@@ -22,7 +22,7 @@ RANDOM=$seed
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan --target quantaro quantaro_ping >/dev/null
-program=$PWD/build/asan/src/runtime/qt/quantaro
+program=$PWD/build/asan/src/programs/linux/quantaro
 ping=$PWD/build/asan/tests/soak/quantaro_ping
 logs=$PWD/build/asan/soak
 rm -rf "$logs"

@@ -9,7 +9,7 @@
 #   bash scripts/wine-about-again.sh [PROGRAM.exe]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=$(realpath "${1:-build/windows/src/runtime/win32/quantaro.exe}")
+program=$(realpath "${1:-build/windows/src/programs/windows/quantaro.exe}")
 source scripts/desktop_session.sh
 export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i >/dev/null 2>&1

@@ -1,5 +1,5 @@
 // The watch as a Qt message handler: Qt has one handler per process, so its state is too.
-#include "runtime/qt/qt_platform_watch.h"
+#include "programs/linux/qt_platform_watch.h"
 
 #include <QString>
 #include <QtGlobal>

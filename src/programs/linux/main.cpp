@@ -5,10 +5,10 @@
 #include <iostream>
 #include <memory>
 
-#include "runtime/qt/command_line.h"
-#include "runtime/qt/qt_display_check.h"
-#include "runtime/qt/qt_platform_watch.h"
-#include "runtime/qt/qt_start_up.h"
+#include "programs/linux/command_line.h"
+#include "programs/linux/qt_display_check.h"
+#include "programs/linux/qt_platform_watch.h"
+#include "programs/linux/qt_start_up.h"
 
 int main(int argc, char* argv[]) {
     if (const auto status = quantaro::answerCommandLine(argc, argv, std::cout, std::cerr)) {

@@ -1,7 +1,7 @@
 // Tests of the Linux program's command line: what ends the program before a window opens, with
 // which status and which output, and what lets it start; how a message quotes an argument from
 // outside (shown_text_test.cpp tests the escapes themselves).
-#include "runtime/qt/command_line.h"
+#include "programs/linux/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The display check: which platforms Qt will try, and for X and Wayland a trial connection.
-#include "runtime/qt/qt_display_check.h"
+#include "programs/linux/qt_display_check.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>

@@ -1,5 +1,5 @@
 // The Linux program's start, shared by its main and the start-up benchmark.
-#include "runtime/qt/qt_start_up.h"
+#include "programs/linux/qt_start_up.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 // The table of Qt's options, as QGuiApplication and QApplication document them for X11 and
 // Wayland.
-#include "runtime/qt/qt_options.h"
+#include "programs/linux/qt_options.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,6 +1,6 @@
 // The command line through QCommandLineParser, without an application object: parsing needs
 // none, and so --help and --version work where no display can be opened.
-#include "runtime/qt/command_line.h"
+#include "programs/linux/command_line.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "programs/linux/qt_options.h"
 #include "runtime/app_facts.h"
-#include "runtime/qt/qt_options.h"
 #include "runtime/shown_text.h"
 
 namespace quantaro {
