@@ -1,7 +1,7 @@
 // The screen's resolutions, the message font and the program icons at each, asked of the system.
 #include "runtime/win32/win32_display.h"
 
-#include <algorithm>
+#include "runtime/accepted_dpi.h"
 
 namespace quantaro::win32 {
 
@@ -21,7 +21,7 @@ int screenDpi() {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    return Win32Display::acceptedDpi(dpi);
+    return acceptedDpi(dpi);
 }
 
 int metricAt(int index, int dpi, int systemDpi) {
@@ -93,10 +93,6 @@ Win32Display::Win32Display() : highContrast(systemHighContrast()), systemDpi_(sc
 
 void Win32Display::settingsChanged() {
     highContrast = systemHighContrast();
-}
-
-int Win32Display::acceptedDpi(int dpi) {
-    return std::clamp(dpi, lowestDpi, highestDpi);
 }
 
 std::shared_ptr<const Win32Display::Tools> Win32Display::at(int dpi) {

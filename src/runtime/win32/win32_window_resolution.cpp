@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "runtime/accepted_dpi.h"
 #include "runtime/win32/win32_backend.h"
 #include "runtime/win32/win32_window.h"
 
@@ -68,7 +69,7 @@ LRESULT Win32Window::OnResolutionMessage(UINT message, WPARAM wParam, LPARAM lPa
 // The window moved to a screen of another resolution, or its screen's resolution changed. The
 // system suggests where it goes; its size comes from its plan.
 void Win32Window::OnDpiChanged(int dpi, LPARAM suggested) {
-    followScreen(Win32Display::acceptedDpi(dpi), suggestedTopLeft(suggested));
+    followScreen(acceptedDpi(dpi), suggestedTopLeft(suggested));
 }
 
 // Asked before a move to another resolution, so that the place the system then suggests fits
@@ -77,7 +78,7 @@ LRESULT Win32Window::OnGetDpiScaledSize(int dpi, LPARAM size) {
     if (!isMemoryOfOurs(size, sizeof(SIZE), writableProtection)) {
         return FALSE;
     }
-    const int accepted = Win32Display::acceptedDpi(dpi);
+    const int accepted = acceptedDpi(dpi);
     const LayoutPlan planned(plan_.layout(), backend_.screenFactsAt(accepted));
     const PixelSize frame = frameSize(planned.clientSize(), accepted);
     const SIZE answer{frame.width, frame.height};
