@@ -104,8 +104,6 @@ class QtCaptioned final : public QtControl {
     Widget& widget_;
 };
 
-// Widgets are created with their parent, which owns them from then on.
-
 // The picture takes the focus in its turn; a label would not show that it has it.
 class QtPicture final : public QLabel {
   public:
@@ -124,6 +122,8 @@ class QtPicture final : public QLabel {
     }
 };
 
+// Each widget is made with its parent, which owns it from then on; the QtControl made with it
+// only speaks for it, and may go first.
 std::unique_ptr<QtControl> createFrame(const ControlLayout& row, QWidget& parent) {
     auto* frame = new QtFrameBox(qtText(row.caption), &parent);
     return std::make_unique<QtCaptioned<QGroupBox>>(*frame, surfaceRoles);
