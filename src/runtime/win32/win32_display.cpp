@@ -89,10 +89,10 @@ bool systemHighContrast() {
 
 }  // namespace
 
-Win32Display::Win32Display() : highContrast(systemHighContrast()), systemDpi_(screenDpi()) {}
+Win32Display::Win32Display() : highContrast_(systemHighContrast()), systemDpi_(screenDpi()) {}
 
 void Win32Display::settingsChanged() {
-    highContrast = systemHighContrast();
+    highContrast_ = systemHighContrast();
 }
 
 std::shared_ptr<const Win32Display::Tools> Win32Display::at(int dpi) {

@@ -53,15 +53,18 @@ class Win32Display {
     // The colours a control is drawn in, given the ones the program gave it, in the theme on now.
     using ControlPaint = quantaro::ControlPaint;
     ControlPaint controlPaint(Colour back, Colour fore) const {
-        return quantaro::controlPaint(back, fore, highContrast);
+        return quantaro::controlPaint(back, fore, highContrast_);
     }
-    // Whether a High Contrast theme is on: asked of the system at the start and whenever it
-    // tells the windows that a setting changed (every control paint would otherwise ask again).
-    // Tests may set it.
-    bool highContrast;
+    // Asks the system again whether a High Contrast theme is on.
     void settingsChanged();
 
   private:
+    // The tests' way in (they define it) sets the theme, which Wine cannot turn on.
+    friend struct Win32BackendTestAccess;
+
+    // Whether a High Contrast theme is on: asked of the system at the start and whenever it
+    // tells the windows that a setting changed (every control paint would otherwise ask again).
+    bool highContrast_;
     int systemDpi_;
     std::map<int, std::weak_ptr<const Tools>> tools_;
     void forgetReleased();
