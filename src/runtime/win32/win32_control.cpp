@@ -145,12 +145,13 @@ void Win32Control::setForeColor(Colour colour) {
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
+std::string Win32Control::description() const {
+    return utf8FromWide(accessible_->description);
+}
+
 void Win32Control::setDescription(const std::string& description) {
-    const std::wstring text = wideFromUtf8(description);
-    if (accessible_->description != text) {
-        accessible_->description = text;
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
-    }
+    accessible_->description = wideFromUtf8(description);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32Control::setFocus() {

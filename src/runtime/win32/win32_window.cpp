@@ -127,12 +127,13 @@ void Win32Window::setCaption(const std::string& caption) {
 }
 
 // Screen readers ask the window's client object, which answers with this description.
+std::string Win32Window::description() const {
+    return utf8FromWide(accessible_->description);
+}
+
 void Win32Window::setDescription(const std::string& description) {
-    const std::wstring text = wideFromUtf8(description);
-    if (accessible_->description != text) {
-        accessible_->description = text;
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle(), OBJID_CLIENT, CHILDID_SELF);
-    }
+    accessible_->description = wideFromUtf8(description);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32Window::show() {

@@ -27,6 +27,7 @@ class Win32Window final : public Window {
 
     Win32Control& widget(std::size_t index) override { return *controls_.at(index); }
     void setCaption(const std::string& caption) override;
+    std::string description() const override;
     void setDescription(const std::string& description) override;
     void show() override;
     std::optional<std::size_t> focusedControl() const override;
