@@ -41,6 +41,8 @@ class Window {
     virtual ControlWidget& widget(std::size_t index) = 0;
     virtual void setCaption(const std::string& caption) = 0;
     // What a screen reader says of the window beyond its caption when it opens; empty: nothing.
+    // Screen readers are told of each one given; the runtime gives only a changed one.
+    virtual std::string description() const = 0;
     virtual void setDescription(const std::string& description) = 0;
     // Shows the window, centred on the screen's work area the first time with the focus on the
     // plan's first control, brings it to the front and makes it the active window.

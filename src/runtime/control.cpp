@@ -55,7 +55,7 @@ void Control::setForeColor(Colour colour) {
 }
 
 void Control::setDescription(const std::string& description) {
-    widget_->setDescription(description);
+    describe(*widget_, description);
 }
 
 void Control::setFocus() {

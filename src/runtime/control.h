@@ -24,7 +24,9 @@ class ControlWidget {
     virtual void setBackColor(Colour colour) = 0;
     virtual void setForeColor(Colour colour) = 0;
     // What a screen reader says of the control beyond its name; empty: nothing. Screen readers
-    // are told of each change.
+    // are told of each one given, which the runtime gives only when it differs from this one
+    // (describe, below).
+    virtual std::string description() const = 0;
     virtual void setDescription(const std::string& description) = 0;
     virtual void setFocus() = 0;
     virtual void addItem(const std::string& item) = 0;
@@ -32,6 +34,15 @@ class ControlWidget {
     // Chooses the entry at this position, or none.
     virtual void choose(std::optional<std::size_t> entry) = 0;
 };
+
+// Screen readers hear of a description only when it changes: one they were told already is
+// noise in the middle of what they say. The one rule for a control's widget and for a window.
+template <typename Described>
+void describe(Described& described, const std::string& description) {
+    if (described.description() != description) {
+        described.setDescription(description);
+    }
+}
 
 class Control {
   public:

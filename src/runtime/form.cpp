@@ -69,7 +69,7 @@ void Form::setCaption(const std::string& caption) {
 }
 
 void Form::setDescription(const std::string& description) {
-    loadedWindow().setDescription(description);
+    describe(loadedWindow(), description);
 }
 
 void Form::clicked(std::string_view control) {

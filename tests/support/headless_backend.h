@@ -26,6 +26,7 @@ class HeadlessControl final : public ControlWidget {
     void setCaption(const std::string& caption) override;
     void setBackColor(Colour colour) override;
     void setForeColor(Colour colour) override;
+    std::string description() const override { return description_; }
     void setDescription(const std::string& description) override;
     void setFocus() override;
     void addItem(const std::string& item) override;
@@ -36,7 +37,6 @@ class HeadlessControl final : public ControlWidget {
     const std::string& caption() const { return caption_; }
     Colour backColor() const { return backColor_; }
     Colour foreColor() const { return foreColor_; }
-    const std::string& description() const { return description_; }
     const ControlLayout& layout() const { return *plan_.row; }
     const ControlPlan& plan() const { return plan_; }
 
@@ -67,6 +67,7 @@ class HeadlessWindow final : public Window {
     HeadlessControl& widget(std::size_t index) override { return *controls_.at(index); }
     HeadlessControl& control(std::string_view name) { return widget(plan_.indexOf(name)); }
     void setCaption(const std::string& caption) override { caption_ = caption; }
+    std::string description() const override { return description_; }
     void setDescription(const std::string& description) override { description_ = description; }
     void show() override;
     std::optional<std::size_t> focusedControl() const override;
@@ -75,7 +76,6 @@ class HeadlessWindow final : public Window {
     void activate(std::size_t control) override;
 
     const std::string& caption() const { return caption_; }
-    const std::string& description() const { return description_; }
     bool isVisible() const { return visible_; }
     const FormLayout& layout() const { return plan_.layout(); }
 

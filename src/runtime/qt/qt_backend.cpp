@@ -10,6 +10,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "runtime/accepted_dpi.h"
 #include "runtime/qt/qt_text.h"
 #include "runtime/qt/qt_window.h"
 
@@ -46,7 +47,9 @@ ScreenFacts QtBackend::screenFacts() {
     if (screen == nullptr) {
         throw std::runtime_error("there is no screen to show a window on");
     }
-    const double dotsPerInch = screen->logicalDotsPerInch();
+    // The resolution comes from the user's settings (Xft.dpi, QT_FONT_DPI), which may be one no
+    // screen has; the window is planned for the nearest one a screen has, as on Windows.
+    const double dotsPerInch = acceptedDpi(screen->logicalDotsPerInch());
     return {dotsPerInch, labelTextWidth(), pointsOf(QApplication::font(), dotsPerInch)};
 }
 

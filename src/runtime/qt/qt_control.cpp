@@ -30,13 +30,15 @@ const PaletteRoles buttonRoles{{QPalette::Button}, {QPalette::ButtonText}};
 const PaletteRoles listRoles{{QPalette::Button, QPalette::Base},
                              {QPalette::ButtonText, QPalette::Text}};
 
-// Qt tells screen readers of every description it is given, a changed one or not; they hear
-// only of changes.
-void describe(QWidget& widget, const QString& description) {
-    if (widget.accessibleDescription() != description) {
-        widget.setAccessibleDescription(description);
+// A widget's accessible description, as the runtime's describe reads and gives it. Qt tells
+// screen readers of every description it is given, a changed one or not.
+struct AccessibleDescription {
+    QWidget& widget;
+    std::string description() const { return widget.accessibleDescription().toStdString(); }
+    void setDescription(const std::string& description) {
+        widget.setAccessibleDescription(QString::fromStdString(description));
     }
-}
+};
 
 class QtTextBox final : public QtControl {
   public:
@@ -104,8 +106,6 @@ class QtCaptioned final : public QtControl {
     Widget& widget_;
 };
 
-// Widgets are created with their parent, which owns them from then on.
-
 // The picture takes the focus in its turn; a label would not show that it has it.
 class QtPicture final : public QLabel {
   public:
@@ -124,6 +124,8 @@ class QtPicture final : public QLabel {
     }
 };
 
+// Each widget is made with its parent, which owns it from then on; the QtControl made with it
+// only speaks for it, and may go first.
 std::unique_ptr<QtControl> createFrame(const ControlLayout& row, QWidget& parent) {
     auto* frame = new QtFrameBox(qtText(row.caption), &parent);
     return std::make_unique<QtCaptioned<QGroupBox>>(*frame, surfaceRoles);
@@ -153,7 +155,8 @@ std::unique_ptr<QtControl> createDropDownList(const ControlLayout&, QWidget& par
     // speaks a new description: the chosen entry is the list's description as well. (Windows'
     // screen readers speak the value itself.)
     QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int entry) {
-        describe(*list, entry < 0 ? QString() : list->itemText(entry));
+        AccessibleDescription described{*list};
+        describe(described, entry < 0 ? std::string() : list->itemText(entry).toStdString());
     });
     return std::make_unique<QtDropDownList>(*list);
 }
@@ -246,8 +249,12 @@ void QtControl::paint(const std::vector<QPalette::ColorRole>& roles, Colour colo
     widget_.setPalette(palette);
 }
 
+std::string QtControl::description() const {
+    return AccessibleDescription{widget_}.description();
+}
+
 void QtControl::setDescription(const std::string& description) {
-    describe(widget_, QString::fromStdString(description));
+    AccessibleDescription{widget_}.setDescription(description);
 }
 
 void QtControl::setFocus() {

@@ -35,6 +35,7 @@ class QtControl : public ControlWidget {
 
     void setBackColor(Colour colour) override;
     void setForeColor(Colour colour) override;
+    std::string description() const override;
     void setDescription(const std::string& description) override;
     void setFocus() override;
 

@@ -36,6 +36,10 @@ void QtWindow::setCaption(const std::string& caption) {
     dialog_->setWindowTitle(QString::fromStdString(caption));
 }
 
+std::string QtWindow::description() const {
+    return dialog_->accessibleDescription().toStdString();
+}
+
 void QtWindow::setDescription(const std::string& description) {
     dialog_->setAccessibleDescription(QString::fromStdString(description));
 }

@@ -19,6 +19,7 @@ class QtWindow final : public Window {
 
     QtControl& widget(std::size_t index) override { return *controls_.at(index); }
     void setCaption(const std::string& caption) override;
+    std::string description() const override;
     void setDescription(const std::string& description) override;
     void show() override;
     std::optional<std::size_t> focusedControl() const override;

@@ -26,7 +26,8 @@ struct ClassAndStyle {
     DWORD exStyle;
 };
 
-ClassAndStyle classAndStyle(const ControlLayout& row, bool isDefault) {
+// A default button is drawn with the heavy border from the start.
+ClassAndStyle classAndStyle(const ControlLayout& row) {
     switch (row.kind) {
         case ControlKind::Frame:
             return {WC_BUTTONW, BS_GROUPBOX | WS_GROUP, 0};
@@ -39,8 +40,8 @@ ClassAndStyle classAndStyle(const ControlLayout& row, bool isDefault) {
         case ControlKind::DropDownList:
             return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, 0};
         case ControlKind::Button:
-            return {WC_BUTTONW, static_cast<DWORD>(isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                    0};
+            return {WC_BUTTONW,
+                    static_cast<DWORD>(isDefaultButton(row) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
         case ControlKind::Picture:
             return {pictureClassName, 0, WS_EX_CLIENTEDGE};
     }
@@ -58,7 +59,7 @@ std::wstring entryText(HWND list, LRESULT entry) {
 }  // namespace
 
 ControlCreation creationFor(const ControlPlan& plan, int id) {
-    const ClassAndStyle kind = classAndStyle(*plan.row, isDefaultButton(*plan.row));
+    const ClassAndStyle kind = classAndStyle(*plan.row);
     const PixelRect& place = plan.inWindow;
     // A static centres one line of text in its height as it centres an image.
     const DWORD centred = plan.textCentred ? SS_CENTERIMAGE : 0;
@@ -145,12 +146,13 @@ void Win32Control::setForeColor(Colour colour) {
     InvalidateRect(handle_, nullptr, TRUE);
 }
 
+std::string Win32Control::description() const {
+    return utf8FromWide(accessible_->description);
+}
+
 void Win32Control::setDescription(const std::string& description) {
-    const std::wstring text = wideFromUtf8(description);
-    if (accessible_->description != text) {
-        accessible_->description = text;
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
-    }
+    accessible_->description = wideFromUtf8(description);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32Control::setFocus() {

@@ -37,6 +37,7 @@ class Win32Control final : public ControlWidget {
     void setCaption(const std::string& caption) override;
     void setBackColor(Colour colour) override;
     void setForeColor(Colour colour) override;
+    std::string description() const override;
     void setDescription(const std::string& description) override;
     void setFocus() override;
     void addItem(const std::string& item) override;

@@ -1,7 +1,7 @@
 // The screen's resolutions, the message font and the program icons at each, asked of the system.
 #include "runtime/win32/win32_display.h"
 
-#include <algorithm>
+#include "runtime/accepted_dpi.h"
 
 namespace quantaro::win32 {
 
@@ -21,7 +21,7 @@ int screenDpi() {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    return Win32Display::acceptedDpi(dpi);
+    return acceptedDpi(dpi);
 }
 
 int metricAt(int index, int dpi, int systemDpi) {
@@ -89,14 +89,10 @@ bool systemHighContrast() {
 
 }  // namespace
 
-Win32Display::Win32Display() : highContrast(systemHighContrast()), systemDpi_(screenDpi()) {}
+Win32Display::Win32Display() : highContrast_(systemHighContrast()), systemDpi_(screenDpi()) {}
 
 void Win32Display::settingsChanged() {
-    highContrast = systemHighContrast();
-}
-
-int Win32Display::acceptedDpi(int dpi) {
-    return std::clamp(dpi, lowestDpi, highestDpi);
+    highContrast_ = systemHighContrast();
 }
 
 std::shared_ptr<const Win32Display::Tools> Win32Display::at(int dpi) {

@@ -32,12 +32,6 @@ class Win32Display {
     Win32Display(const Win32Display&) = delete;
     Win32Display& operator=(const Win32Display&) = delete;
 
-    // The resolutions the system can give a screen: 100 % to 500 %. A resolution outside them
-    // comes from a message no system sent; the nearest of them is taken instead.
-    static constexpr int lowestDpi = 96;
-    static constexpr int highestDpi = 480;
-    static int acceptedDpi(int dpi);
-
     // The resolution windows open at: the system's.
     int systemDpi() const { return systemDpi_; }
     // The tools for a resolution: the ones a window holds already, else made. They live as
@@ -46,7 +40,7 @@ class Win32Display {
     // How many resolutions' tools are alive now.
     std::size_t resolutionsHeld();
 
-    // The resolution of the screen a window stands on.
+    // The resolution of the screen a window stands on, held to the accepted ones.
     static int dpiOf(HWND window);
     // The size of a window whose client area has this size, with its frame at this resolution.
     static PixelSize frameAround(PixelSize client, DWORD style, DWORD extendedStyle, int dpi);
@@ -59,15 +53,18 @@ class Win32Display {
     // The colours a control is drawn in, given the ones the program gave it, in the theme on now.
     using ControlPaint = quantaro::ControlPaint;
     ControlPaint controlPaint(Colour back, Colour fore) const {
-        return quantaro::controlPaint(back, fore, highContrast);
+        return quantaro::controlPaint(back, fore, highContrast_);
     }
-    // Whether a High Contrast theme is on: asked of the system at the start and whenever it
-    // tells the windows that a setting changed (every control paint would otherwise ask again).
-    // Tests may set it.
-    bool highContrast;
+    // Asks the system again whether a High Contrast theme is on.
     void settingsChanged();
 
   private:
+    // The tests' way in (they define it) sets the theme, which Wine cannot turn on.
+    friend struct Win32BackendTestAccess;
+
+    // Whether a High Contrast theme is on: asked of the system at the start and whenever it
+    // tells the windows that a setting changed (every control paint would otherwise ask again).
+    bool highContrast_;
     int systemDpi_;
     std::map<int, std::weak_ptr<const Tools>> tools_;
     void forgetReleased();

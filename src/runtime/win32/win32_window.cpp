@@ -1,4 +1,6 @@
-// Creating a window and its controls from the layout table, showing it and bringing it forward.
+// A window of the program and what the runtime asks of it: creating it and its controls from
+// the plan, showing it and bringing it forward, where its keyboard focus is, and following its
+// plan to a screen of another resolution. Its messages are routed in win32_window_messages.cpp.
 #include "runtime/win32/win32_window.h"
 
 #include <cmath>
@@ -26,6 +28,40 @@ DWORD extendedStyleOf(const FormLayout& layout) {
         style |= WS_EX_DLGMODALFRAME;
     }
     return style;
+}
+
+// Tab follows the stacking order of the window's children from the top, and a new child goes
+// to the bottom. So the controls that take the focus are made first, in tab order, each right
+// after the label that names it, where Windows looks for a box's label; then the frames and
+// other labels, the later rows of the table first: every frame lies beneath the boxes drawn
+// over it, and Tab never stops on a frame or label.
+std::vector<std::size_t> creationOrder(const LayoutPlan& plan) {
+    const std::size_t none = plan.controls().size();
+    std::vector<std::size_t> labelOf(plan.controls().size(), none);
+    for (std::size_t index = 0; index < plan.controls().size(); ++index) {
+        if (const auto named = plan.control(index).labelFor) {
+            labelOf[*named] = index;
+        }
+    }
+    std::vector<std::size_t> order;
+    for (const std::size_t index : plan.tabChain()) {
+        if (labelOf[index] != none) {
+            order.push_back(labelOf[index]);
+        }
+        order.push_back(index);
+    }
+    for (std::size_t index = plan.controls().size(); index-- > 0;) {
+        const ControlPlan& control = plan.control(index);
+        if (!control.abilities.takesFocus && !control.labelFor) {
+            order.push_back(index);
+        }
+    }
+    return order;
+}
+
+bool onSomeScreen(POINT topLeft, PixelSize frame) {
+    const RECT place{topLeft.x, topLeft.y, topLeft.x + frame.width, topLeft.y + frame.height};
+    return MonitorFromRect(&place, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
 }  // namespace
@@ -75,34 +111,11 @@ Win32Window::~Win32Window() {
     backend_.windowClosing(*this);
 }
 
-// Tab follows the stacking order of the window's children from the top, and a new child goes
-// to the bottom. So the controls that take the focus are made first, in tab order, each right
-// after the label that names it, where Windows looks for a box's label; then the frames and
-// other labels, the later rows of the table first: every frame lies beneath the boxes drawn
-// over it, and Tab never stops on a frame or label. All controls are children of the window
-// itself: a frame as a parent would hide the boxes that lie over it.
+// All controls are children of the window itself: a frame as a parent would hide the boxes
+// that lie over it.
 void Win32Window::createControls() {
-    std::vector<std::size_t> labelOf(plan_.controls().size(), plan_.controls().size());
-    for (std::size_t index = 0; index < plan_.controls().size(); ++index) {
-        if (const auto named = plan_.control(index).labelFor) {
-            labelOf[*named] = index;
-        }
-    }
-    std::vector<std::size_t> order;
-    for (const std::size_t index : plan_.tabChain()) {
-        if (labelOf[index] < plan_.controls().size()) {
-            order.push_back(labelOf[index]);
-        }
-        order.push_back(index);
-    }
-    for (std::size_t index = plan_.controls().size(); index-- > 0;) {
-        const ControlPlan& control = plan_.control(index);
-        if (!control.abilities.takesFocus && !control.labelFor) {
-            order.push_back(index);
-        }
-    }
     std::vector<std::unique_ptr<Win32Control>> made(plan_.controls().size());
-    for (const std::size_t index : order) {
+    for (const std::size_t index : creationOrder(plan_)) {
         const ControlPlan& control = plan_.control(index);
         made[index] = std::make_unique<Win32Control>(
             handle(), control, creationFor(control, firstControlId + static_cast<int>(index)),
@@ -127,12 +140,13 @@ void Win32Window::setCaption(const std::string& caption) {
 }
 
 // Screen readers ask the window's client object, which answers with this description.
+std::string Win32Window::description() const {
+    return utf8FromWide(accessible_->description);
+}
+
 void Win32Window::setDescription(const std::string& description) {
-    const std::wstring text = wideFromUtf8(description);
-    if (accessible_->description != text) {
-        accessible_->description = text;
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle(), OBJID_CLIENT, CHILDID_SELF);
-    }
+    accessible_->description = wideFromUtf8(description);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32Window::show() {
@@ -172,6 +186,61 @@ void Win32Window::centre() {
                   {frame.right - frame.left, frame.bottom - frame.top});
     SetWindowPos(handle(), nullptr, place.left, place.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The focus may rest on a part of a control (a list's text field) rather than on the control.
+std::optional<std::size_t> Win32Window::focusedControl() const {
+    const HWND focused = GetFocus();
+    if (focused == nullptr) {
+        return std::nullopt;
+    }
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        const HWND control = controls_[index]->handle();
+        if (focused == control || IsChild(control, focused)) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+void Win32Window::activate(std::size_t control) {
+    SetForegroundWindow(handle());
+    SetFocus(controls_.at(control)->handle());
+}
+
+void Win32Window::followScreen(int dpi, std::optional<POINT> topLeft) {
+    events_.screenChanged(backend_.screenFactsAt(dpi));
+    std::shared_ptr<const Win32Display::Tools> tools = backend_.display().at(dpi);
+    setIcons(*tools);
+    for (const auto& control : controls_) {
+        control->followPlan(*tools);
+    }
+    // The controls draw with the new font now; the old one may go.
+    tools_ = std::move(tools);
+    const PixelSize frame = frameSize(plan_.clientSize(), dpi);
+    UINT keepPlace = 0;
+    if (!topLeft || !onSomeScreen(*topLeft, frame)) {
+        topLeft = POINT{0, 0};
+        keepPlace = SWP_NOMOVE;
+    }
+    SetWindowPos(handle(), nullptr, topLeft->x, topLeft->y, frame.width, frame.height,
+                 keepPlace | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea(frame);
+    InvalidateRect(handle(), nullptr, TRUE);
+}
+
+// A frame drawn thicker or thinner than the system reckons for the resolution (Windows before
+// 10 reckons at its own) would change the client area: the window grows or shrinks by the
+// difference.
+void Win32Window::fitClientArea(PixelSize frame) {
+    RECT client;
+    GetClientRect(handle(), &client);
+    const PixelSize error{plan_.clientSize().width - client.right,
+                          plan_.clientSize().height - client.bottom};
+    if (error.width != 0 || error.height != 0) {
+        SetWindowPos(handle(), nullptr, 0, 0, frame.width + error.width,
+                     frame.height + error.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace quantaro::win32

@@ -2,14 +2,15 @@
 // window procedure routes each message to a small On... member. Keyboard handling (Tab, Enter,
 // Escape, access keys) is the system's dialog navigation, which the back end's message loop
 // runs for it; this class answers the questions that navigation asks. It runs no handler of
-// the program itself: clicks and close requests go to the form as events.
+// the program itself: clicks and close requests go to the form as events. The routing of its
+// messages is in win32_window_messages.cpp; what the resolution messages that anyone may send
+// are trusted with is in win32_resolution_message.h.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "runtime/backend.h"
@@ -27,9 +28,8 @@ class Win32Window final : public Window {
     ~Win32Window() override;
 
     Win32Control& widget(std::size_t index) override { return *controls_.at(index); }
-    // The control of this name, for tests and benchmarks.
-    Win32Control& control(std::string_view name) { return widget(plan_.indexOf(name)); }
     void setCaption(const std::string& caption) override;
+    std::string description() const override;
     void setDescription(const std::string& description) override;
     void show() override;
     std::optional<std::size_t> focusedControl() const override;
@@ -44,20 +44,22 @@ class Win32Window final : public Window {
     static void registerClass();
 
   private:
+    // The tests' way in (they define it) finds a control by its name.
+    friend struct Win32BackendTestAccess;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void OnCommand(int id, int code, HWND from);
+    // The messages the window answers (win32_window_messages.cpp); each returns the answer.
+    LRESULT OnCommand(int id, int code, HWND from);
     LRESULT OnControlColour(UINT message, HDC dc, HWND from);
-    void OnPaint();
-    void OnActivate(bool active);
-    void OnClose();
+    LRESULT OnPaint();
+    LRESULT OnActivate(bool active);
+    LRESULT OnClose();
     LRESULT OnGetDefaultId() const;
     void OnSettingsChanged();
-    // WM_DPICHANGED and WM_GETDPISCALEDSIZE, which the two members below answer.
-    LRESULT OnResolutionMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // lParam comes as the sender wrote it: a rectangle and a size to fill, by the system.
-    void OnDpiChanged(int dpi, LPARAM suggested);
+    LRESULT OnDpiChanged(int dpi, LPARAM suggested);
     LRESULT OnGetDpiScaledSize(int dpi, LPARAM size);
 
     void createControls();
@@ -69,6 +71,8 @@ class Win32Window final : public Window {
     // Plans the window again for a screen of this resolution and moves it and every control;
     // to the top-left corner given, unless that would put it off every screen.
     void followScreen(int dpi, std::optional<POINT> topLeft);
+    // Corrects the window's size where its client area came out other than planned.
+    void fitClientArea(PixelSize frame);
     Win32Control* controlOf(HWND handle);
     void centre();
 

@@ -1,6 +1,8 @@
 // The window procedure of the program's windows: each message it cares about goes to an On...
 // member, which answers it from the window's plan or passes it on to the form as an event.
+#include "runtime/accepted_dpi.h"
 #include "runtime/win32/win32_backend.h"
+#include "runtime/win32/win32_resolution_message.h"
 #include "runtime/win32/win32_window.h"
 
 namespace quantaro::win32 {
@@ -21,51 +23,50 @@ LRESULT CALLBACK Win32Window::WindowProc(HWND window, UINT message, WPARAM wPara
     }
 }
 
-// Each message the program cares about goes to its On... member; the caller must not touch the
-// window after OnCommand or OnClose, which may have destroyed it.
+// Each message the program cares about goes to its On... member, which returns the message's
+// answer; the caller must not touch the window after OnCommand or OnClose, which may have
+// destroyed it.
 LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
+            return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             return OnControlColour(message, reinterpret_cast<HDC>(wParam),
                                    reinterpret_cast<HWND>(lParam));
         case WM_PAINT:
-            OnPaint();
-            return 0;
+            return OnPaint();
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE:
             OnSettingsChanged();
             break;
         case WM_ACTIVATE:
-            OnActivate(LOWORD(wParam) != WA_INACTIVE);
-            return 0;
+            return OnActivate(LOWORD(wParam) != WA_INACTIVE);
         case WM_CLOSE:
-            OnClose();
-            return 0;
+            return OnClose();
         case DM_GETDEFID:
             return OnGetDefaultId();
         case WM_DPICHANGED:
+            return OnDpiChanged(LOWORD(wParam), lParam);
         case WM_GETDPISCALEDSIZE:
-            return OnResolutionMessage(message, wParam, lParam);
+            return OnGetDpiScaledSize(static_cast<int>(wParam), lParam);
     }
     return DefWindowProcW(handle(), message, wParam, lParam);
 }
 
-void Win32Window::OnCommand(int id, int code, HWND from) {
+LRESULT Win32Window::OnCommand(int id, int code, HWND from) {
     // Dialog navigation sends IDCANCEL for Escape; a window without a cancel button ignores it.
     if (id == IDCANCEL) {
         if (const auto cancel = plan_.cancelButton()) {
             events_.clicked(plan_.control(*cancel).row->name);
         }
-        return;
+        return 0;
     }
     const Win32Control* control = controlOf(from);
     if (control != nullptr && control->layout().kind == ControlKind::Button && code == BN_CLICKED) {
         events_.clicked(control->layout().name);
     }
+    return 0;
 }
 
 LRESULT Win32Window::OnControlColour(UINT message, HDC dc, HWND from) {
@@ -89,7 +90,7 @@ void Win32Window::OnSettingsChanged() {
 }
 
 // Lines lie on the window's own surface, beneath every control.
-void Win32Window::OnPaint() {
+LRESULT Win32Window::OnPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(handle(), &paint);
     Win32Display& display = backend_.display();
@@ -99,17 +100,18 @@ void Win32Window::OnPaint() {
         FillRect(dc, &area, display.brush(line.colour));
     }
     EndPaint(handle(), &paint);
+    return 0;
 }
 
 // A plain window forgets its focused control when the user switches away; coming back, the
 // user expects to find the focus where it was, or on the first control of the tab order.
-void Win32Window::OnActivate(bool active) {
+LRESULT Win32Window::OnActivate(bool active) {
     if (!active) {
         const HWND focused = GetFocus();
         if (focused != nullptr && IsChild(handle(), focused)) {
             focusToRestore_ = focused;
         }
-        return;
+        return 0;
     }
     HWND target = focusToRestore_;
     if (target == nullptr && plan_.firstFocus()) {
@@ -118,10 +120,12 @@ void Win32Window::OnActivate(bool active) {
     if (target != nullptr) {
         SetFocus(target);
     }
+    return 0;
 }
 
-void Win32Window::OnClose() {
+LRESULT Win32Window::OnClose() {
     events_.closeRequested();
+    return 0;
 }
 
 // Dialog navigation asks this to know which button Enter presses.
@@ -130,6 +134,27 @@ LRESULT Win32Window::OnGetDefaultId() const {
         return MAKELRESULT(GetDlgCtrlID(controls_[*button]->handle()), DC_HASDEFID);
     }
     return 0;
+}
+
+// The window moved to a screen of another resolution, or its screen's resolution changed. The
+// system suggests where it goes; its size comes from its plan. Anyone may send this, with any
+// resolution and any pointer.
+LRESULT Win32Window::OnDpiChanged(int dpi, LPARAM suggested) {
+    followScreen(acceptedDpi(dpi), suggestedTopLeft(suggested));
+    return 0;
+}
+
+// Asked before a move to another resolution, so that the place the system then suggests fits
+// the size the window will take. Without a size to fill, the system scales the window itself.
+LRESULT Win32Window::OnGetDpiScaledSize(int dpi, LPARAM size) {
+    if (!isSizeToFill(size)) {
+        return FALSE;
+    }
+    const int accepted = acceptedDpi(dpi);
+    const LayoutPlan planned(plan_.layout(), backend_.screenFactsAt(accepted));
+    const PixelSize frame = frameSize(planned.clientSize(), accepted);
+    fillSize(size, SIZE{frame.width, frame.height});
+    return TRUE;
 }
 
 // Enter presses the focused button, or the default one while the focus is elsewhere; the heavy

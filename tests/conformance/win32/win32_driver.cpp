@@ -17,13 +17,20 @@
 namespace quantaro::win32 {
 
 // The tests' one way into the back end: a recorder where the system's message box would be,
-// and whether the program asked to end, and with what status.
+// whether the program asked to end, and with what status, a High Contrast theme that Wine
+// cannot turn on, and a window's control by its name.
 struct Win32BackendTestAccess {
     static void replaceMessageBox(Win32Backend& backend, Win32Backend::MessageBoxFunction show) {
         backend.showMessageBox_ = std::move(show);
     }
     static bool quitRequested(const Win32Backend& backend) { return backend.quitRequested_; }
     static int exitStatus(const Win32Backend& backend) { return backend.exitStatus_; }
+    static void assumeHighContrast(Win32Backend& backend, bool on) {
+        backend.display().highContrast_ = on;
+    }
+    static Win32Control& control(Win32Window& window, std::string_view name) {
+        return window.widget(window.plan_.indexOf(name));
+    }
 };
 
 }  // namespace quantaro::win32
@@ -269,7 +276,7 @@ class Win32Driver final : public WindowDriver {
     Rgb rgb(Colour colour) override { return rgbOf(win32::Win32Display::colourRef(colour)); }
     // Wine cannot turn a High Contrast theme on; the back end is told it is.
     bool assumeContrastTheme(bool on) override {
-        backend().display().highContrast = on;
+        win32::Win32BackendTestAccess::assumeHighContrast(backend(), on);
         return true;
     }
 
@@ -356,7 +363,8 @@ HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view co
         return nullptr;
     }
     auto& window = dynamic_cast<win32::Win32Window&>(shown.window());
-    return control.empty() ? window.handle() : window.control(control).handle();
+    return control.empty() ? window.handle()
+                           : win32::Win32BackendTestAccess::control(window, control).handle();
 }
 
 }  // namespace quantaro::testing
