@@ -414,16 +414,18 @@ TEST_P(Windows, InAContrastThemeTheEnteredBoxTakesTheThemesHighlightColours) {
               (Paint{program->rgb(colours::buttonText), program->rgb(colours::buttonFace)}));
 }
 
-// The box takes the focus while it is up; then the user finds the focus where it was.
-TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
+// The box takes the focus while it is up; then the window that had it is active again, not
+// whichever the toolkit picks. The control that had it has it again on every back end
+// (program_test.cpp); here the focus was in a text box when Enter pressed the default button.
+TEST_P(Windows, AfterAMessageBoxTheWindowThatHadTheFocusIsActiveAgain) {
     program->pressAlt('a');
     const struct {
         const char* form;
         const char* control;
         const char* prompt;
-    } cases[] = {{"frmMain", "txtUnit", "Type mismatch: \"abc\" is not a number."},
-                 {"frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time"},
-                 {"frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number."}};
+    } cases[] = {{"frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time"},
+                 {"frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number."},
+                 {"frmMain", "txtUnit", "Type mismatch: \"abc\" is not a number."}};
     program->fill("txtUnit", "abc");
     program->fill("cboUnit", "Bytes");
     for (const auto& c : cases) {
@@ -433,8 +435,8 @@ TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
         ASSERT_EQ(program->boxes.size(), 1u) << c.control;
         EXPECT_EQ(program->boxes.front().text, c.prompt);
         EXPECT_EQ(program->activeWindow(), c.form) << c.control;
-        EXPECT_EQ(program->focused(), c.control);
     }
+    EXPECT_EQ(program->focused(), "txtUnit");
 }
 
 // The picture is a stop of About's Tab chain, between OK and System Info, so it shows the focus.
