@@ -8,6 +8,7 @@
 #include <psapi.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "about/frm_about.h"
 #include "app/frm_main.h"
@@ -34,9 +35,13 @@ void sendToBoth(quantaro::Application& application, int dpi) {
     for (quantaro::Form* form :
          {static_cast<quantaro::Form*>(&application.form<quantaro::frmMain>()),
           static_cast<quantaro::Form*>(&application.form<quantaro::frmAbout>())}) {
+        const auto* shown = dynamic_cast<Win32Window*>(form->windowIfLoaded());
+        if (shown == nullptr) {
+            throw std::logic_error("both windows are shown before they are told of a resolution");
+        }
         RECT suggested{40, 30, 400, 300};
-        SendMessageW(dynamic_cast<Win32Window&>(form->window()).handle(), WM_DPICHANGED,
-                     MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageW(shown->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
     }
 }
 

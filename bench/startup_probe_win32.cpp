@@ -16,8 +16,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32Backend backend;
     Application application(backend, platformServices());
     startUp(application);
-    const HWND window =
-        dynamic_cast<win32::Win32Window&>(application.form<frmMain>().window()).handle();
+    const auto* shown =
+        dynamic_cast<win32::Win32Window*>(application.form<frmMain>().windowIfLoaded());
+    if (shown == nullptr) {
+        return 1;  // the start-up showed no window
+    }
+    const HWND window = shown->handle();
     for (;;) {
         backend.processPendingMessages();
         if (startup_report::paintedAndIdle(window)) {

@@ -11,26 +11,35 @@ using enum ControlKind;
 
 // clang-format off
 constexpr ControlLayout controls[] = {
-    // name, kind, container, caption, left, top, width, height, tab index, role,
-    // accessible name, the control a label names, text colour
-    {"picIcon", Picture, "", "", 240, 240, 540, 540, 1, ButtonRole::Plain, "Quantaro icon"},
-    {"lblTitle", Label, "", "Application Title", 1050, 240, 3885, 480, 5, ButtonRole::Plain, {}, {},
-     colours::black},
-    {"lblVersion", Label, "", "Version", 1050, 780, 3885, 225, 6},
-    {"lblDescription", Label, "", "This Program Converts Values Between Bytes Units",
-     1050, 1125, 3885, 1170, 3, ButtonRole::Plain, {}, {}, colours::black},
-    {"lblDisclaimer", Label, "", "Quantaro is free to use and comes with no warranty. Check "
-                                 "figures that matter before you rely on them.",
-     255, 2625, 3870, 825, 4, ButtonRole::Plain, {}, {}, colours::black},
-    {"cmdOK", Button, "", "OK", 4245, 2625, 1260, 345, 0, ButtonRole::DefaultAndCancel},
-    {"cmdSysInfo", Button, "", "&System Info...", 4260, 3075, 1245, 345, 2},
+    {.name = "picIcon", .kind = Picture,
+     .left = 240, .top = 240, .width = 540, .height = 540, .tabIndex = 1,
+     .accessibleName = "Quantaro icon"},
+    {.name = "lblTitle", .kind = Label, .caption = "Application Title",
+     .left = 1050, .top = 240, .width = 3885, .height = 480, .tabIndex = 5,
+     .foreColor = colours::black},
+    {.name = "lblVersion", .kind = Label, .caption = "Version",
+     .left = 1050, .top = 780, .width = 3885, .height = 225, .tabIndex = 6},
+    {.name = "lblDescription", .kind = Label,
+     .caption = "This Program Converts Values Between Bytes Units",
+     .left = 1050, .top = 1125, .width = 3885, .height = 1170, .tabIndex = 3,
+     .foreColor = colours::black},
+    {.name = "lblDisclaimer", .kind = Label,
+     .caption = "Quantaro is free to use and comes with no warranty. Check "
+                "figures that matter before you rely on them.",
+     .left = 255, .top = 2625, .width = 3870, .height = 825, .tabIndex = 4,
+     .foreColor = colours::black},
+    {.name = "cmdOK", .kind = Button, .caption = "OK",
+     .left = 4245, .top = 2625, .width = 1260, .height = 345, .tabIndex = 0,
+     .role = ButtonRole::DefaultAndCancel},
+    {.name = "cmdSysInfo", .kind = Button, .caption = "&System Info...",
+     .left = 4260, .top = 3075, .width = 1245, .height = 345, .tabIndex = 2},
 };
 // clang-format on
 
 // Grey above white: together one etched rule across the window.
 constexpr LineLayout lines[] = {
-    {90, 2445, 5654, 2445, colours::grey, 1},
-    {105, 2460, 5654, 2460, colours::white, 2},
+    {.x1 = 90, .y1 = 2445, .x2 = 5654, .y2 = 2445, .colour = colours::grey, .widthPixels = 1},
+    {.x1 = 105, .y1 = 2460, .x2 = 5654, .y2 = 2460, .colour = colours::white, .widthPixels = 2},
 };
 static_assert(checkLayout(controls, lines));
 

@@ -51,10 +51,6 @@ Control& Form::control(std::string_view name) {
     return controls_[plan_->indexOf(name)];
 }
 
-Window& Form::window() {
-    return loadedWindow();
-}
-
 void Form::onClick(std::string_view control, std::function<void()> handler) {
     const ControlLayout* row = findControl(layout_.controls, control);
     if (row == nullptr || row->kind != ControlKind::Button) {

@@ -34,8 +34,6 @@ class Form : private WindowEvents {
 
     // A control of the loaded form; using one loads the form, as Show does.
     Control& control(std::string_view name);
-    // The back end's window, for tests and benchmarks; using it loads the form.
-    Window& window();
     const FormLayout& layout() const { return layout_; }
     // The window while the form is loaded, else nullptr; asking does not load the form.
     Window* windowIfLoaded() const { return window_.get(); }
@@ -75,7 +73,6 @@ class ControlRef {
     ControlRef(Form& form, std::string_view name);
     Control* operator->() const { return &form_->control(name_); }
     Control& operator*() const { return form_->control(name_); }
-    std::string_view name() const { return name_; }
 
   private:
     Form* form_;

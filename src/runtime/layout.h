@@ -1,6 +1,7 @@
 // A window's layout as data: every control with its kind, container, caption, geometry in
-// twips and tab index, plus the window's own frame. Each back end builds its widgets from
-// these tables and nothing else, so the two builds cannot drift apart.
+// twips and tab index, plus the window's own frame. The runtime plans each window from its
+// table (layout_plan.h) and every back end builds its widgets from that plan, so the two
+// builds cannot drift apart. Rows name their fields; those a row may leave out have a default.
 #pragma once
 
 #include <span>
@@ -19,8 +20,8 @@ enum class ButtonRole { Plain, Default, Cancel, DefaultAndCancel };
 struct ControlLayout {
     std::string_view name;
     ControlKind kind;
-    std::string_view container;  // empty: the window's client area
-    std::string_view caption;    // "&" marks the access key
+    std::string_view container = {};  // empty: the window's client area
+    std::string_view caption = {};    // "&" marks the access key
     Twips left, top, width, height;
     int tabIndex;
     ButtonRole role = ButtonRole::Plain;

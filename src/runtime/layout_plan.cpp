@@ -84,9 +84,10 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
 // A control's rectangle in the window and in its container. The controls before it in the table
 // are placed already, its frame among them.
 ControlPlan LayoutPlan::placed(const ControlLayout& row) const {
-    ControlPlan plan{
-        &row, abilitiesOf(row.kind), {}, {}, {}, firstBackColour(row), firstForeColour(row), {},
-        {}};
+    ControlPlan plan{.row = &row,
+                     .abilities = abilitiesOf(row.kind),
+                     .backColour = firstBackColour(row),
+                     .foreColour = firstForeColour(row)};
     Twips left = row.left;
     Twips top = row.top;
     if (!row.container.empty()) {

@@ -47,15 +47,15 @@ struct ScreenFacts {
 struct ControlPlan {
     const ControlLayout* row;
     ControlAbilities abilities;
-    PixelRect inWindow;                // in the window's client area
-    PixelRect inContainer;             // from the top-left corner of its container
-    std::optional<std::size_t> frame;  // the frame that holds it; none: the window itself
-    Colour backColour;                 // the colours it starts with
+    Colour backColour;  // the colours it starts with
     Colour foreColour;
+    PixelRect inWindow = {};                // in the window's client area
+    PixelRect inContainer = {};             // from the top-left corner of its container
+    std::optional<std::size_t> frame = {};  // the frame that holds it; none: the window itself
     // What a screen reader calls a control that takes the focus: its own caption, the caption of
     // the label that names it, or the accessible name of its table row; empty for the others.
-    std::string accessibleName;
-    std::optional<std::size_t> labelFor;  // a label: the control it names
+    std::string accessibleName = {};
+    std::optional<std::size_t> labelFor = {};  // a label: the control it names
     // A label beside the box it names spans the box's height and centres its one line in it,
     // so that its text stands level with the box's; other labels write from their top down.
     bool textCentred = false;

@@ -398,33 +398,34 @@ TEST_P(Windows, ScreenReadersHearTheChosenUnitAndAboutsTitleAndVersion) {
     EXPECT_EQ(program->accessible("frmAbout", "").description, "Quantaro, Version 1.0.0");
 }
 
-// A contrast theme shows only its own colours: the entered box takes the theme's highlight,
-// the others stay as they were.
+// Which colours a contrast theme leaves the program is the rule's (runtime/contrast_paint.h,
+// tested on its own; without a theme, see above); here the back end draws its boxes with them:
+// the entered box in the theme's highlight, the others as they were.
 TEST_P(Windows, InAContrastThemeTheEnteredBoxTakesTheThemesHighlightColours) {
     program->fill("txtUnit", "2");
     program->fill("cboUnit", "Bytes");
     program->click("frmMain", "cmdConvert");
-    const Paint plain = program->paint("txtBits");
-    const Paint highlight{program->rgb(colours::highlightText), program->rgb(colours::highlight)};
-    const Paint entered{0xFFFF00, 0xFF0000};
-    for (const bool on : {true, false}) {
-        if (program->assumeContrastTheme(on)) {
-            EXPECT_EQ(program->paint("txtBytes"), on ? highlight : entered) << on;
-            EXPECT_EQ(program->paint("txtBits"), plain) << on;
-        }
+    if (!program->assumeContrastTheme(true)) {
+        GTEST_SKIP() << "this back end cannot tell whether a contrast theme is on";
     }
+    EXPECT_EQ(program->paint("txtBytes"),
+              (Paint{program->rgb(colours::highlightText), program->rgb(colours::highlight)}));
+    EXPECT_EQ(program->paint("txtBits"),
+              (Paint{program->rgb(colours::buttonText), program->rgb(colours::buttonFace)}));
 }
 
-// The box takes the focus while it is up; then the user finds the focus where it was.
-TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
+// The box takes the focus while it is up; then the window that had it is active again, not
+// whichever the toolkit picks. The control that had it has it again on every back end
+// (program_test.cpp); here the focus was in a text box when Enter pressed the default button.
+TEST_P(Windows, AfterAMessageBoxTheWindowThatHadTheFocusIsActiveAgain) {
     program->pressAlt('a');
     const struct {
         const char* form;
         const char* control;
         const char* prompt;
-    } cases[] = {{"frmMain", "txtUnit", "Type mismatch: \"abc\" is not a number."},
-                 {"frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time"},
-                 {"frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number."}};
+    } cases[] = {{"frmAbout", "cmdSysInfo", "System Information Is Unavailable At This Time"},
+                 {"frmMain", "cmdConvert", "Type mismatch: \"abc\" is not a number."},
+                 {"frmMain", "txtUnit", "Type mismatch: \"abc\" is not a number."}};
     program->fill("txtUnit", "abc");
     program->fill("cboUnit", "Bytes");
     for (const auto& c : cases) {
@@ -434,8 +435,8 @@ TEST_P(Windows, AfterAMessageBoxTheFocusIsBackInTheWindowAndControlThatHadIt) {
         ASSERT_EQ(program->boxes.size(), 1u) << c.control;
         EXPECT_EQ(program->boxes.front().text, c.prompt);
         EXPECT_EQ(program->activeWindow(), c.form) << c.control;
-        EXPECT_EQ(program->focused(), c.control);
     }
+    EXPECT_EQ(program->focused(), "txtUnit");
 }
 
 // The picture is a stop of About's Tab chain, between OK and System Info, so it shows the focus.

@@ -14,12 +14,22 @@
 namespace quantaro::testing {
 namespace {
 
+// clang-format off
 constexpr ControlLayout controls[] = {
-    {"txtValue", ControlKind::TextBox, "", "", 0, 0, 900, 300, 0},
-    {"cmdGo", ControlKind::Button, "", "Go", 0, 400, 900, 300, 1},
+    {.name = "txtValue", .kind = ControlKind::TextBox,
+     .left = 0, .top = 0, .width = 900, .height = 300, .tabIndex = 0},
+    {.name = "cmdGo", .kind = ControlKind::Button, .caption = "Go",
+     .left = 0, .top = 400, .width = 900, .height = 300, .tabIndex = 1},
 };
+// clang-format on
 static_assert(checkLayout(controls));
-const FormLayout testLayout{"frmTest", "Test", Border::FixedSingle, true, 1000, 800, controls};
+const FormLayout testLayout{.name = "frmTest",
+                            .caption = "Test",
+                            .border = Border::FixedSingle,
+                            .showInTaskbar = true,
+                            .clientWidth = 1000,
+                            .clientHeight = 800,
+                            .controls = controls};
 
 class frmTest : public Form {
   public:

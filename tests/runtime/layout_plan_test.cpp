@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "about/frm_about.h"
@@ -19,15 +20,38 @@ using enum ControlKind;
 const ScreenFacts at96{96, [](std::string_view text) { return static_cast<int>(text.size()) * 8; }};
 
 FormLayout formOf(std::span<const ControlLayout> controls, std::span<const LineLayout> lines = {}) {
-    return {"frmTest", "Test", Border::FixedSingle, true, 3000, 3000, controls, lines};
+    return {.name = "frmTest",
+            .caption = "Test",
+            .border = Border::FixedSingle,
+            .showInTaskbar = true,
+            .clientWidth = 3000,
+            .clientHeight = 3000,
+            .controls = controls,
+            .lines = lines};
+}
+
+// A control of the tests' own tables, nine twips square in the window's corner.
+constexpr ControlLayout row(std::string_view name, ControlKind kind, int tabIndex) {
+    return {.name = name,
+            .kind = kind,
+            .left = 0,
+            .top = 0,
+            .width = 9,
+            .height = 9,
+            .tabIndex = tabIndex};
 }
 
 TEST(LayoutPlan, PlacesAControlInAFrameInAFrameFromTheWindowsCorner) {
+    // clang-format off
     constexpr ControlLayout controls[] = {
-        {"fraOuter", Frame, "", "Outer", 150, 300, 2700, 2400, 0},
-        {"fraInner", Frame, "fraOuter", "Inner", 150, 300, 2250, 1800, 1},
-        {"cmdGo", Button, "fraInner", "Go", 150, 300, 1500, 450, 2},
+        {.name = "fraOuter", .kind = Frame, .caption = "Outer",
+         .left = 150, .top = 300, .width = 2700, .height = 2400, .tabIndex = 0},
+        {.name = "fraInner", .kind = Frame, .container = "fraOuter", .caption = "Inner",
+         .left = 150, .top = 300, .width = 2250, .height = 1800, .tabIndex = 1},
+        {.name = "cmdGo", .kind = Button, .container = "fraInner", .caption = "Go",
+         .left = 150, .top = 300, .width = 1500, .height = 450, .tabIndex = 2},
     };
+    // clang-format on
     const FormLayout form = formOf(controls);
     const LayoutPlan plan(form, at96);
     EXPECT_EQ(plan.control(2).inWindow, (PixelRect{30, 60, 100, 30}));
@@ -106,75 +130,102 @@ TEST(LayoutPlan, PlannedAgainForAnotherResolutionKeepsEveryControlWhereItsBindin
     }
 }
 
-// Every control that takes the focus has a name, the same on every back end.
+// Where a table gives a control more than one name, its row's own comes first, then its
+// label's caption, then its own caption; a control without the focus has none. What each back
+// end tells screen readers of the program's windows, the conformance suite checks.
 TEST(LayoutPlan, NamesAControlByItsTableRowElseItsLabelElseItsCaption) {
-    const struct {
-        const FormLayout& form;
-        const char* control;
-        const char* name;
-    } cases[] = {{frmMain::layout, "cboUnit", "Unit"},
-                 {frmMain::layout, "txtUnit", "Value"},
-                 {frmMain::layout, "txtBits", "Bits"},
-                 {frmMain::layout, "txtKillobytes", "Killobytes"},
-                 {frmMain::layout, "cmdConvert", "Convert"},
-                 {frmMain::layout, "Label1", ""},
-                 {frmAbout::layout, "picIcon", "Quantaro icon"},
-                 {frmAbout::layout, "cmdSysInfo", "System Info..."}};
-    for (const auto& c : cases) {
-        const LayoutPlan plan(c.form, at96);
-        EXPECT_EQ(plan.control(plan.indexOf(c.control)).accessibleName, c.name) << c.control;
+    // clang-format off
+    constexpr ControlLayout controls[] = {
+        {.name = "lblStart", .kind = Label, .caption = "&Start:",
+         .left = 0, .top = 0, .width = 600, .height = 300, .tabIndex = 0, .labelFor = "cmdGo"},
+        {.name = "cmdGo", .kind = Button, .caption = "Go",
+         .left = 600, .top = 0, .width = 900, .height = 300, .tabIndex = 1},
+        {.name = "lblHalt", .kind = Label, .caption = "Halt:",
+         .left = 0, .top = 400, .width = 600, .height = 300, .tabIndex = 2, .labelFor = "cmdStop"},
+        {.name = "cmdStop", .kind = Button, .caption = "Stop",
+         .left = 600, .top = 400, .width = 900, .height = 300, .tabIndex = 3,
+         .accessibleName = "Stop now"},
+    };
+    // clang-format on
+    const FormLayout form = formOf(controls);
+    const LayoutPlan plan(form, at96);
+    const std::pair<const char*, const char*> named[] = {
+        {"lblStart", ""}, {"cmdGo", "Start"}, {"lblHalt", ""}, {"cmdStop", "Stop now"}};
+    for (const auto& [control, name] : named) {
+        EXPECT_EQ(plan.control(plan.indexOf(control)).accessibleName, name) << control;
     }
-    const LayoutPlan plan(frmMain::layout, at96);
-    EXPECT_EQ(plan.control(plan.indexOf("Label6")).labelFor, plan.indexOf("txtTerrabytes"));
 }
 
 struct BrokenTable {
     const char* name;
     std::vector<ControlLayout> controls;
-    std::vector<LineLayout> lines;
+    std::vector<LineLayout> lines = {};
+    const char* refusal;  // what the rule that refuses it says
 };
 
 class RefusesToPlan : public ::testing::TestWithParam<BrokenTable> {};
 
 TEST_P(RefusesToPlan, ATableThatBreaksARule) {
     const FormLayout form = formOf(GetParam().controls, GetParam().lines);
-    EXPECT_THROW(LayoutPlan(form, at96), std::logic_error);
+    try {
+        LayoutPlan(form, at96);
+        ADD_FAILURE() << "planned a table that breaks a rule";
+    } catch (const std::logic_error& refused) {
+        EXPECT_NE(std::string(refused.what()).find(GetParam().refusal), std::string::npos)
+            << refused.what();
+    }
+}
+
+ControlLayout withContainer(ControlLayout control, std::string_view container) {
+    control.container = container;
+    return control;
+}
+ControlLayout withRole(ControlLayout control, ButtonRole role) {
+    control.role = role;
+    return control;
+}
+ControlLayout naming(ControlLayout label, std::string_view control) {
+    label.labelFor = control;
+    return label;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Layout, RefusesToPlan,
     ::testing::Values(
-        BrokenTable{"TwoControlsOfOneName",
-                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0},
-                     {"cmdGo", Button, "", "Go", 0, 0, 9, 9, 1}},
-                    {}},
-        BrokenTable{"TwoControlsOfOneTabIndex",
-                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0},
-                     {"cmdStop", Button, "", "Stop", 0, 0, 9, 9, 0}},
-                    {}},
-        BrokenTable{"AnUnknownContainer", {{"cmdGo", Button, "fraNone", "Go", 0, 0, 9, 9, 0}}, {}},
-        BrokenTable{"AContainerThatIsNoFrame",
-                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0},
-                     {"txtIn", TextBox, "cmdGo", "", 0, 0, 9, 9, 1}},
-                    {}},
-        BrokenTable{"AContainerLaterInTheTable",
-                    {{"txtIn", TextBox, "fraLater", "", 0, 0, 9, 9, 0},
-                     {"fraLater", Frame, "", "", 0, 0, 9, 9, 1}},
-                    {}},
-        BrokenTable{"TwoDefaultButtons",
-                    {{"cmdGo", Button, "", "Go", 0, 0, 9, 9, 0, ButtonRole::Default},
-                     {"cmdStop", Button, "", "Stop", 0, 0, 9, 9, 1, ButtonRole::DefaultAndCancel}},
-                    {}},
-        BrokenTable{"ALabelNamingAControlWithoutFocus",
-                    {{"lblA", Label, "", "A:", 0, 0, 9, 9, 0, ButtonRole::Plain, {}, "lblB"},
-                     {"lblB", Label, "", "B", 0, 0, 9, 9, 1}},
-                    {}},
-        BrokenTable{"TwoLabelsNamingOneBox",
-                    {{"lblA", Label, "", "A:", 0, 0, 9, 9, 0, ButtonRole::Plain, {}, "txtIn"},
-                     {"lblB", Label, "", "B:", 0, 0, 9, 9, 1, ButtonRole::Plain, {}, "txtIn"},
-                     {"txtIn", TextBox, "", "", 0, 0, 9, 9, 2}},
-                    {}},
-        BrokenTable{"ALineAslant", {}, {{0, 0, 90, 90, colours::grey, 1}}}),
+        BrokenTable{.name = "TwoControlsOfOneName",
+                    .controls = {row("cmdGo", Button, 0), row("cmdGo", Button, 1)},
+                    .refusal = "two controls of a layout share a name"},
+        BrokenTable{.name = "TwoControlsOfOneTabIndex",
+                    .controls = {row("cmdGo", Button, 0), row("cmdStop", Button, 0)},
+                    .refusal = "two controls of a layout share a tab index"},
+        BrokenTable{.name = "AnUnknownContainer",
+                    .controls = {withContainer(row("cmdGo", Button, 0), "fraNone")},
+                    .refusal = "a control's container must be a frame earlier in its table"},
+        BrokenTable{
+            .name = "AContainerThatIsNoFrame",
+            .controls = {row("cmdGo", Button, 0), withContainer(row("txtIn", TextBox, 1), "cmdGo")},
+            .refusal = "a control's container must be a frame earlier in its table"},
+        BrokenTable{.name = "AContainerLaterInTheTable",
+                    .controls = {withContainer(row("txtIn", TextBox, 0), "fraLater"),
+                                 row("fraLater", Frame, 1)},
+                    .refusal = "a control's container must be a frame earlier in its table"},
+        BrokenTable{.name = "TwoDefaultButtons",
+                    .controls = {withRole(row("cmdGo", Button, 0), ButtonRole::Default),
+                                 withRole(row("cmdStop", Button, 1), ButtonRole::DefaultAndCancel)},
+                    .refusal = "a layout has more than one default or more than one cancel button"},
+        BrokenTable{.name = "ALabelNamingAControlWithoutFocus",
+                    .controls = {naming(row("lblA", Label, 0), "lblB"), row("lblB", Label, 1)},
+                    .refusal = "only a label names a control, and one that takes the focus"},
+        BrokenTable{.name = "TwoLabelsNamingOneBox",
+                    .controls = {naming(row("lblA", Label, 0), "txtIn"),
+                                 naming(row("lblB", Label, 1), "txtIn"), row("txtIn", TextBox, 2)},
+                    .refusal = "two labels name the same control"},
+        BrokenTable{
+            .name = "ALineAslant",
+            .controls = {},
+            .lines =
+                {{.x1 = 0, .y1 = 0, .x2 = 90, .y2 = 90, .colour = colours::grey, .widthPixels = 1}},
+            .refusal = "a layout's lines run across or down, never aslant"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

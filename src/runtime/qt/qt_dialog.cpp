@@ -38,15 +38,15 @@ QtDialog::QtDialog(const LayoutPlan& plan, WindowEvents& events)
     }
 }
 
-void QtDialog::addButton(QPushButton& button, std::string_view name, bool isDefault,
-                         bool isCancel) {
+void QtDialog::addButton(QPushButton& button, std::size_t control) {
     // Enter clicks the button with the focus, and the default button when the focus is
     // elsewhere; Qt's dialogs do this for auto-default buttons.
     button.setAutoDefault(true);
-    button.setDefault(isDefault);
-    if (isCancel) {
+    button.setDefault(plan_.defaultButton() == control);
+    if (plan_.cancelButton() == control) {
         cancelButton_ = &button;
     }
+    const std::string_view name = plan_.control(control).row->name;
     connect(&button, &QPushButton::clicked, this, [this, name] {
         if (events_ != nullptr) {
             events_->clicked(name);

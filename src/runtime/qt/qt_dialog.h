@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QRect>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -21,9 +22,9 @@ class QtDialog final : public QDialog {
   public:
     QtDialog(const LayoutPlan& plan, WindowEvents& events);
 
-    // Reports the button's clicks to the program as clicks of the named control; Enter and
-    // Escape press it as the plan's default and cancel button.
-    void addButton(QPushButton& button, std::string_view name, bool isDefault, bool isCancel);
+    // Reports the button's clicks to the program as clicks of the plan's control of this index;
+    // Enter and Escape press it where the plan makes it the default or the cancel button.
+    void addButton(QPushButton& button, std::size_t control);
 
     // Places the window centred on the screen's work area; the frame's size is known only once
     // the window is on the screen, so the first paint places it again.

@@ -16,8 +16,7 @@ QtWindow::QtWindow(const LayoutPlan& plan, WindowEvents& events)
         QWidget& parent = control.frame ? controls_.at(*control.frame)->widget() : *dialog_;
         controls_.push_back(createControl(control, parent));
         if (auto* button = qobject_cast<QPushButton*>(&controls_.back()->widget())) {
-            dialog_->addButton(*button, control.row->name, plan.defaultButton() == index,
-                               plan.cancelButton() == index);
+            dialog_->addButton(*button, index);
         }
     }
     // A label tells screen readers which box it names.

@@ -358,13 +358,12 @@ std::size_t resolutionsHeld(WindowDriver& program) {
 }
 
 HWND handleOf(ProgramDriver& program, std::string_view form, std::string_view control) {
-    Form& shown = program.form(form);
-    if (!shown.isLoaded()) {
+    auto* window = dynamic_cast<win32::Win32Window*>(program.form(form).windowIfLoaded());
+    if (window == nullptr) {
         return nullptr;
     }
-    auto& window = dynamic_cast<win32::Win32Window&>(shown.window());
-    return control.empty() ? window.handle()
-                           : win32::Win32BackendTestAccess::control(window, control).handle();
+    return control.empty() ? window->handle()
+                           : win32::Win32BackendTestAccess::control(*window, control).handle();
 }
 
 }  // namespace quantaro::testing
