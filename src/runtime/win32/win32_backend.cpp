@@ -147,8 +147,6 @@ void Win32Backend::messageBox(const std::string& prompt, MessageIcon icon, const
 }
 
 void Win32Backend::quit(int exitStatus) {
-    quitRequested_ = true;
-    exitStatus_ = exitStatus;
     PostQuitMessage(exitStatus);
 }
 
@@ -183,14 +181,17 @@ int Win32Backend::run() {
     }
 }
 
-void Win32Backend::processPendingMessages() {
+std::optional<int> Win32Backend::processPendingMessages() {
+    std::optional<int> exitCode;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        // quit() has already noted it; here it only ends what the loop would do next.
-        if (message.message != WM_QUIT) {
+        if (message.message == WM_QUIT) {
+            exitCode = static_cast<int>(message.wParam);
+        } else {
             route(message);
         }
     }
+    return exitCode;
 }
 
 }  // namespace quantaro::win32

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,9 @@ class Win32Backend final : public Backend {
 
     // Runs the message loop until quit and returns the exit code.
     int run();
-    // Handles every message waiting now, as run would, then returns.
-    void processPendingMessages();
+    // Handles every message waiting now, as run would, then returns; with the exit code where
+    // one of them told the program to end.
+    std::optional<int> processPendingMessages();
 
     // For the windows of this back end.
     Win32Display& display() { return display_; }
@@ -64,8 +66,6 @@ class Win32Backend final : public Backend {
     WindowHandle hiddenOwner_;
     MessageBoxFunction showMessageBox_;
     std::exception_ptr carried_;
-    bool quitRequested_ = false;
-    int exitStatus_ = 0;
 };
 
 }  // namespace quantaro::win32

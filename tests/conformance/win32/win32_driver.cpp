@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "app/start_up.h"
@@ -23,8 +24,6 @@ struct Win32BackendTestAccess {
     static void replaceMessageBox(Win32Backend& backend, Win32Backend::MessageBoxFunction show) {
         backend.showMessageBox_ = std::move(show);
     }
-    static bool quitRequested(const Win32Backend& backend) { return backend.quitRequested_; }
-    static int exitStatus(const Win32Backend& backend) { return backend.exitStatus_; }
     static void assumeHighContrast(Win32Backend& backend, bool on) {
         backend.display().highContrast_ = on;
     }
@@ -152,11 +151,9 @@ class Win32Driver final : public WindowDriver {
     bool isVisible(std::string_view form) override {
         return IsWindowVisible(handleOf(*this, form)) != FALSE;
     }
-    // The back end notes whether the program asked to end, not how often.
-    int endRequests() override {
-        return win32::Win32BackendTestAccess::quitRequested(backend_) ? 1 : 0;
-    }
-    int exitStatus() override { return win32::Win32BackendTestAccess::exitStatus(backend_); }
+    // The system's queue holds one quit, however often the program asked to end.
+    int endRequests() override { return exitStatus_ ? 1 : 0; }
+    int exitStatus() override { return exitStatus_.value_or(0); }
 
     // A key as the keyboard sends it, down and up; the back end's loop translates it into the
     // character it makes. The letters here go with Ctrl, held in the thread's keyboard state.
@@ -322,7 +319,11 @@ class Win32Driver final : public WindowDriver {
     }
 
   private:
-    void pump() { backend_.processPendingMessages(); }
+    void pump() {
+        if (const std::optional<int> exitStatus = backend_.processPendingMessages()) {
+            exitStatus_ = exitStatus;
+        }
+    }
     void post(UINT message, WPARAM wParam, LPARAM lParam) {
         PostMessageW(GetFocus(), message, wParam, lParam);
     }
@@ -339,6 +340,7 @@ class Win32Driver final : public WindowDriver {
     win32::Win32Backend backend_;
     Application application_{backend_, services()};
     HWINEVENTHOOK hook_ = nullptr;
+    std::optional<int> exitStatus_;  // once the program has told the system to end it
 };
 
 }  // namespace
