@@ -85,6 +85,10 @@ held=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | grep -v '^$' | sort | tr '\n' ' ')
 
 session=$work/wine
 wine_run() { cmake/wine-run.sh "$session" "$@"; }
+# Wine's runs must leave nothing in the caller's home: what Wine writes there for an installed
+# program (desktop entries and menus named after Wine, and icons) would outlive the prefix.
+wine_stamp=$work/wine-started
+touch "$wine_stamp"
 wine_run --start
 installed=$session/prefix/drive_c/Program\ Files/Quantaro
 menu=$session/prefix/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Quantaro
@@ -104,4 +108,10 @@ if [[ -e $installed || -e $menu ]]; then
     echo "the uninstaller left the program behind" >&2
     exit 1
 fi
-echo "uninstalled without a trace"
+left=$(find "$HOME" -xdev -newer "$wine_stamp" \( -path '*wine*' -o -path '*/icons/*' \) \
+    -not -path "$work/*" -print 2>/dev/null || true)
+if [[ -n $left ]]; then
+    printf 'Wine wrote into %s:\n%s\n' "$HOME" "$left" >&2
+    exit 1
+fi
+echo "uninstalled without a trace, in the prefix and in $HOME"
