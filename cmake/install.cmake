@@ -4,6 +4,13 @@
 # files of the download.
 include(GNUInstallDirs)
 
+# What the install rules take, built by the first of them (see CMakeLists.txt).
+add_custom_target(quantaro_shipped)
+add_dependencies(quantaro_shipped quantaro)
+if(NOT WIN32)
+    add_dependencies(quantaro_shipped quantaro_icon_set quantaro_man_page)
+endif()
+
 if(WIN32)
     install(TARGETS quantaro RUNTIME DESTINATION .)
     # Text files with Windows line ends, so that every editor shows them as written.
