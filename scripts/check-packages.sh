@@ -49,6 +49,18 @@ check_windows_program() {
         { echo "the PE header carries the link time" >&2; return 1; }
 }
 
+# The README a package ships is the user's: it names no developer's script and no file left
+# out of the package (the screenshots), only the licence beside it.
+shipped_readme() {
+    local text
+    text=$(cat)
+    [[ $text == "Quantaro $version"* ]] || { echo "$1 ships another README" >&2; return 1; }
+    if grep -nE 'scripts/|docs/|\.png|\.md\b' <<<"$text"; then
+        echo "$1's README names files it does not ship" >&2
+        return 1
+    fi
+}
+
 echo "== packages: release"
 bash scripts/release.sh --allow-dirty --output "$work/dist"
 
@@ -79,6 +91,7 @@ if grep -q hardening- "$work/lintian.txt"; then
 fi
 dpkg -x "$deb" "$work/deb"
 hardening_check "$work/deb/usr/bin/quantaro"
+shipped_readme "the .deb" <"$work/deb/usr/share/doc/quantaro/README"
 # No display is needed to answer --version.
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/deb/usr/bin/quantaro" --version)
 echo "$printed"
@@ -97,6 +110,7 @@ echo "the installer records version $recorded"
 unzip -l "$zip"
 held=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | grep -v '^$' | sort | tr '\n' ' ')
 [[ $held == "LICENSE.txt README.txt quantaro.exe " ]] || { echo "zip holds: $held" >&2; exit 1; }
+unzip -p "$zip" '*/README.txt' | shipped_readme "the zip"
 
 session=$work/wine
 wine_run() { cmake/wine-run.sh "$session" "$@"; }
