@@ -1,5 +1,5 @@
-# What `cmake --install` puts where. On Linux: the program in bin/, the user's README and
-# LICENSE in share/doc/quantaro/ (the desktop entry, metainfo, icons and man page are installed
+# What `cmake --install` puts where. On Linux: the program in bin/, the user's README, LICENSE
+# and NEWS in share/doc/quantaro/ (the desktop entry, metainfo, icons and man page are installed
 # by src/resources). On Windows: quantaro.exe with README.txt and LICENSE.txt beside it, the
 # three files of the download. The README shipped is the user's, docs/README.user.txt; the
 # repository's README.md is the developers'.
@@ -28,4 +28,4 @@ set(QUANTARO_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/quantaro)
 install(TARGETS quantaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 configure_file(docs/README.user.txt README @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/README ${PROJECT_SOURCE_DIR}/LICENSE
-        DESTINATION ${QUANTARO_DOC_DIR})
+              ${PROJECT_SOURCE_DIR}/NEWS DESTINATION ${QUANTARO_DOC_DIR})

@@ -82,15 +82,27 @@ set(QUANTARO_COPYRIGHT_SOURCE "")
 if(QUANTARO_HOMEPAGE)
     set(QUANTARO_COPYRIGHT_SOURCE "\nSource: ${QUANTARO_HOMEPAGE}")
 endif()
-# Both belong to the Debian package alone: they are installed as a component of their own, which
-# `cmake --install` leaves out and cpack packs with the rest.
 configure_file(cmake/debian/copyright.in debian/copyright @ONLY)
-configure_file(cmake/debian/changelog.in debian/changelog.Debian @ONLY)
+# The changelog is made from NEWS, at build time (cmake/debian/changelog.cmake).
+add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog.Debian
+    COMMAND ${CMAKE_COMMAND} -DNEWS=${PROJECT_SOURCE_DIR}/NEWS
+            -DOUTPUT=${PROJECT_BINARY_DIR}/debian/changelog.Debian
+            -DVERSION=${CPACK_DEBIAN_PACKAGE_VERSION} -DRELEASE=${CPACK_DEBIAN_PACKAGE_RELEASE}
+            "-DMAINTAINER=${QUANTARO_MAINTAINER_CONTACT}"
+            -P ${PROJECT_SOURCE_DIR}/cmake/debian/changelog.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/NEWS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog.cmake
+    COMMENT "Making the Debian changelog from NEWS"
+    VERBATIM
+)
 quantaro_gzip(quantaro_debian_changelog ${PROJECT_BINARY_DIR}/debian/changelog.Debian
               "the Debian changelog")
 add_dependencies(quantaro_shipped quantaro_debian_changelog)
+# Both belong to the Debian package alone: they are installed as a component of their own, which
+# `cmake --install` leaves out and cpack packs with the rest.
 install(FILES ${PROJECT_BINARY_DIR}/debian/copyright
-              ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz DESTINATION ${QUANTARO_DOC_DIR} COMPONENT debian EXCLUDE_FROM_ALL)
+              ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
+        DESTINATION ${QUANTARO_DOC_DIR} COMPONENT debian EXCLUDE_FROM_ALL)
 set(CPACK_INSTALL_CMAKE_PROJECTS
     "${PROJECT_BINARY_DIR};quantaro;ALL;/" "${PROJECT_BINARY_DIR};quantaro;debian;/")
 

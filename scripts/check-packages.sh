@@ -92,6 +92,11 @@ fi
 dpkg -x "$deb" "$work/deb"
 hardening_check "$work/deb/usr/bin/quantaro"
 shipped_readme "the .deb" <"$work/deb/usr/share/doc/quantaro/README"
+# The Debian changelog, made from NEWS, begins with this version; NEWS is shipped beside it.
+top=$(zcat "$work/deb/usr/share/doc/quantaro/changelog.Debian.gz" | head -n 1)
+[[ $top == "quantaro ($version-1) unstable; urgency=medium" ]] ||
+    { echo "the Debian changelog begins: $top" >&2; exit 1; }
+cmp NEWS "$work/deb/usr/share/doc/quantaro/NEWS"
 # No display is needed to answer --version.
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY "$work/deb/usr/bin/quantaro" --version)
 echo "$printed"
