@@ -45,12 +45,14 @@ if(WIN32)
         # The Start-menu entry: quantaro.exe under the name Quantaro, beside the uninstaller.
         set(CPACK_PACKAGE_EXECUTABLES quantaro Quantaro)
         set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-        # A 64-bit installer for the 64-bit program; 64-bit Wine runs it, as Windows does.
-        # makensis records the write time of every file it packs, and cpack writes one of them
-        # (NSIS.InstallOptions.ini) just before it, after the staged files have taken their
-        # fixed times; so the installer records none, and the files take the time they are
-        # installed.
-        set(CPACK_NSIS_DEFINES "Target amd64-unicode\n  SetDateSave off")
+        # The installer's settings, version record and uninstall entry, in NSIS's own words;
+        # single quotes, which cpack's configuration passes on as they are, around the names.
+        set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quantaro)
+        configure_file(cmake/nsis/defines.nsh.in nsis/defines.nsh @ONLY)
+        configure_file(cmake/nsis/install-extra.nsh.in nsis/install-extra.nsh @ONLY)
+        set(CPACK_NSIS_DEFINES "!include '${PROJECT_BINARY_DIR}/nsis/defines.nsh'")
+        set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+            "!include '${PROJECT_BINARY_DIR}/nsis/install-extra.nsh'")
     endif()
     include(CPack)
     return()
@@ -65,6 +67,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # On a Wayland desktop Qt's Wayland plugin lets the program run natively, not through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# System Info starts the first of kinfocenter, hardinfo2 and hardinfo found installed
+# (src/runtime/posix/system_tool_registry.cpp); Debian 12 packages the first and the last.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "kinfocenter | hardinfo")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Debian's copyright file and its changelog, compressed as Debian wants it. The copyright file
@@ -78,10 +83,27 @@ if(QUANTARO_HOMEPAGE)
     set(QUANTARO_COPYRIGHT_SOURCE "\nSource: ${QUANTARO_HOMEPAGE}")
 endif()
 configure_file(cmake/debian/copyright.in debian/copyright @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/debian/copyright DESTINATION ${QUANTARO_DOC_DIR})
-configure_file(cmake/debian/changelog.in debian/changelog.Debian @ONLY)
+# The changelog is made from NEWS, at build time (cmake/debian/changelog.cmake).
+add_custom_command(
+    OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog.Debian
+    COMMAND ${CMAKE_COMMAND} -DNEWS=${PROJECT_SOURCE_DIR}/NEWS
+            -DOUTPUT=${PROJECT_BINARY_DIR}/debian/changelog.Debian
+            -DVERSION=${CPACK_DEBIAN_PACKAGE_VERSION} -DRELEASE=${CPACK_DEBIAN_PACKAGE_RELEASE}
+            "-DMAINTAINER=${QUANTARO_MAINTAINER_CONTACT}"
+            -P ${PROJECT_SOURCE_DIR}/cmake/debian/changelog.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/NEWS ${PROJECT_SOURCE_DIR}/cmake/debian/changelog.cmake
+    COMMENT "Making the Debian changelog from NEWS"
+    VERBATIM
+)
 quantaro_gzip(quantaro_debian_changelog ${PROJECT_BINARY_DIR}/debian/changelog.Debian
               "the Debian changelog")
-install(FILES ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz DESTINATION ${QUANTARO_DOC_DIR})
+add_dependencies(quantaro_shipped quantaro_debian_changelog)
+# Both belong to the Debian package alone: they are installed as a component of their own, which
+# `cmake --install` leaves out and cpack packs with the rest.
+install(FILES ${PROJECT_BINARY_DIR}/debian/copyright
+              ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
+        DESTINATION ${QUANTARO_DOC_DIR} COMPONENT debian EXCLUDE_FROM_ALL)
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${PROJECT_BINARY_DIR};quantaro;ALL;/" "${PROJECT_BINARY_DIR};quantaro;debian;/")
 
 include(CPack)

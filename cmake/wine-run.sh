@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs programs of the Windows build under Wine; ctest uses it as the cross-compiling emulator.
-# All state lives in SESSION_DIR (one per build tree): a Wine prefix, and the X server that
-# Wine's windows are drawn on when no DISPLAY is set.
+# All state lives in SESSION_DIR (one per build tree): a Wine prefix, a home for Wine to write
+# in instead of the caller's (wine-env.sh), and the X server that Wine's windows are drawn on
+# when no DISPLAY is set.
 #
 #   wine-run.sh SESSION_DIR --start            fresh prefix and X server
 #   wine-run.sh SESSION_DIR --stop             ends both and removes the prefix
@@ -19,10 +20,7 @@ fi
 session=$1
 shift
 
-export WINEPREFIX=$session/prefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
+source "$(dirname "$0")/wine-env.sh" "$session"
 
 stop() {
     if [[ -d $WINEPREFIX ]]; then
@@ -31,13 +29,13 @@ stop() {
     if [[ -s $session/xvfb.pid ]]; then
         kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
     fi
-    rm -rf "$WINEPREFIX" "$session/xvfb.pid" "$session/display"
+    rm -rf "$WINEPREFIX" "$HOME" "$session/xvfb.pid" "$session/display"
 }
 
 case $1 in
 --start)
     stop
-    mkdir -p "$session"
+    make_wine_home
     # Large enough for a window laid out at the highest resolution a screen can have (500 %).
     Xvfb -displayfd 3 -nolisten tcp -screen 0 2560x2048x24 3>"$session/display" \
         >/dev/null 2>&1 &

@@ -11,7 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/windows/src/programs/windows/quantaro.exe}")
 source scripts/desktop_session.sh
-export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source cmake/wine-env.sh "$work"
+make_wine_home
 wineboot -i >/dev/null 2>&1
 wineserver -w
 stopWine() { WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; cleanup; }

@@ -40,15 +40,31 @@ std::string helpText(const std::string& name) {
            qtOptionsHelp();
 }
 
+// The argument the user typed for an option the parser names without its dashes and without
+// a value after '=': the first before "--" that names it, as typed.
+QString typedOption(const QStringList& arguments, const QString& name) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == "--") {
+            break;
+        }
+        const qsizetype dashes = argument.startsWith("--") ? 2 : argument.startsWith('-') ? 1 : 0;
+        if (dashes > 0 && argument.mid(dashes).section('=', 0, 0) == name) {
+            return argument;
+        }
+    }
+    return name;
+}
+
 // What is wrong with a command line the parser refused, or that names an argument.
-std::string problemWith(const QCommandLineParser& parser, bool parsed) {
+std::string problemWith(const QCommandLineParser& parser, const QStringList& arguments,
+                        bool parsed) {
     if (parsed) {
         return "unexpected argument '" +
                shownText(parser.positionalArguments().front().toStdString()) + "'.";
     }
     if (!parser.unknownOptionNames().isEmpty()) {
-        return "unknown option '" + shownText(parser.unknownOptionNames().front().toStdString()) +
-               "'.";
+        const QString typed = typedOption(arguments, parser.unknownOptionNames().front());
+        return "unknown option '" + shownText(typed.toStdString()) + "'.";
     }
     return shownText(parser.errorText().toStdString(), 200);
 }
@@ -102,7 +118,8 @@ std::optional<int> answerCommandLine(int argc, const char* const argv[], std::os
     const bool parsed = parser.parse(arguments);
     const std::optional<std::string> misplaced = misplacedQtValue(arguments);
     if (!parsed || !parser.positionalArguments().isEmpty() || misplaced) {
-        err << name << ": " << (misplaced ? *misplaced : problemWith(parser, parsed)) << '\n'
+        err << name << ": " << (misplaced ? *misplaced : problemWith(parser, arguments, parsed))
+            << '\n'
             << usageLine(name);
         return usageError;
     }
