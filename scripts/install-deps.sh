@@ -14,8 +14,9 @@ icons=(librsvg2-bin icoutils)
 linux=(cmake g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev "${icons[@]}")
 # The Windows build configures its tests too, so it needs GoogleTest's sources.
 windows=(cmake make g++-mingw-w64-x86-64 mingw-w64-tools googletest "${icons[@]}")
-# Checking the Debian package and the desktop files, and making the Windows installer.
-packaging=(dpkg-dev file fakeroot lintian desktop-file-utils appstream man-db nsis unzip)
+# Checking the Debian package and the desktop files, and making the Windows installer;
+# hardening-check, which checks the Linux program's protections, comes with devscripts.
+packaging=(dpkg-dev file fakeroot lintian desktop-file-utils appstream man-db nsis unzip devscripts)
 case "${1:-run}" in
 run) packages=("${linux[@]}") ;;
 windows) packages=("${windows[@]}") ;;
