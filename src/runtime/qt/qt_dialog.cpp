@@ -36,6 +36,9 @@ QtDialog::QtDialog(const LayoutPlan& plan, WindowEvents& events)
     setWindowTitle(qtText(layout.caption));
     setWindowIcon(programIcon());
     setFixedSize(plan.clientSize().width, plan.clientSize().height);
+    // The tables place every control from the left, and the texts are English: a window Qt
+    // mirrored for a right-to-left language would mirror some controls' insides only.
+    setLayoutDirection(Qt::LeftToRight);
     if (!onTaskbar_) {
         keepOffTaskbar(*this);
     }
