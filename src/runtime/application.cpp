@@ -143,6 +143,27 @@ void Application::formUnloaded() {
                                        [](const auto& form) { return form->isLoaded(); });
     if (!anyLoaded) {
         backend_.quit(EXIT_SUCCESS);
+    } else {
+        keepFindable();
+    }
+}
+
+// A window kept off the taskbar is found through the window that has the entry; once that one
+// is gone the user could neither see that the program still runs nor switch back to it.
+void Application::keepFindable() {
+    const bool oneHasAnEntry = std::any_of(forms_.begin(), forms_.end(), [](const auto& form) {
+        return form->isLoaded() && form->layout().showInTaskbar;
+    });
+    if (oneHasAnEntry) {
+        return;
+    }
+    for (const auto& form : forms_) {
+        if (Window* window = form->windowIfLoaded()) {
+            window->showInTaskbar();
+            if (form->isShown()) {
+                window->show();
+            }
+        }
     }
 }
 

@@ -58,7 +58,8 @@ class Application final : public FormHost {
     // Unloads every form and leaves the event loop at once.
     void End();
 
-    // Told by a form after it unloaded; the program ends with its last window.
+    // Told by a form after it unloaded; the program ends with its last window. Windows left
+    // without one on the taskbar each take an entry of their own and come to the front.
     void formUnloaded() override;
 
     Backend& backend() override { return backend_; }
@@ -70,6 +71,7 @@ class Application final : public FormHost {
     void run(Form* form, const std::function<void()>& handler);
     void endWithFailure(const std::string& what);
     void end(int exitStatus);
+    void keepFindable();
 
     Backend& backend_;
     SystemServices services_;

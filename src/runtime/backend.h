@@ -53,6 +53,9 @@ class Window {
     // Brings the window to the front, makes it the active window and gives the focus to the
     // plan's control at this index.
     virtual void activate(std::size_t control) = 0;
+    // Gives the window a taskbar entry of its own, where its table gave it none, for as long as
+    // it stays loaded: the program's last window must be one the user can find and switch to.
+    virtual void showInTaskbar() = 0;
 };
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };

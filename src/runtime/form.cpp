@@ -34,6 +34,7 @@ Window& Form::loadedWindow() {
 
 void Form::Show() {
     loadedWindow().show();
+    shown_ = true;
 }
 
 void Form::Unload() {
@@ -43,6 +44,7 @@ void Form::Unload() {
     controls_.clear();
     window_.reset();
     plan_.reset();
+    shown_ = false;
     host_.formUnloaded();
 }
 

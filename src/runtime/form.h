@@ -31,6 +31,8 @@ class Form : private WindowEvents {
     // Closes the window and discards its controls; the next use loads it anew.
     void Unload();
     bool isLoaded() const { return window_ != nullptr; }
+    // Shown since it was last loaded: a form can be loaded by a use of its controls alone.
+    bool isShown() const { return isLoaded() && shown_; }
 
     // A control of the loaded form; using one loads the form, as Show does.
     Control& control(std::string_view name);
@@ -63,6 +65,7 @@ class Form : private WindowEvents {
     std::optional<LayoutPlan> plan_;
     std::unique_ptr<Window> window_;
     std::vector<Control> controls_;
+    bool shown_ = false;
 };
 
 // A control named on a form, resolved afresh at each use, so that it survives the form being

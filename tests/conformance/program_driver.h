@@ -61,6 +61,8 @@ class ProgramDriver {
     // The forms that have a window, hidden ones and those waiting to be destroyed included.
     virtual std::vector<std::string> windows() = 0;
     virtual bool isVisible(std::string_view form) = 0;
+    // Whether a shown window has an entry of its own on the taskbar (and in the window switcher).
+    virtual bool isOnTaskbar(std::string_view form) = 0;
     virtual int endRequests() = 0;  // how often the program asked to leave its event loop
     virtual int exitStatus() = 0;   // the status it asked to end with
 

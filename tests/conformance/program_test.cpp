@@ -123,13 +123,18 @@ TEST_P(EveryBackEnd, TheProgramEndsWithExitOrWithItsLastWindowClosedInEitherOrde
         program->click("frmMain", "cmdAbout");
         const char* first = converterFirst ? "frmMain" : "frmAbout";
         const char* second = converterFirst ? "frmAbout" : "frmMain";
+        EXPECT_TRUE(program->isOnTaskbar("frmMain"));
+        EXPECT_FALSE(program->isOnTaskbar("frmAbout")) << "beside the converter window";
         program->closeFromTitleBar(first);
         EXPECT_FALSE(isOpen(first) || program->form(first).isLoaded()) << first;
         EXPECT_TRUE(program->isVisible(second)) << second;
+        // The program's last window is one the user can find and switch to.
+        EXPECT_TRUE(program->isOnTaskbar(second)) << second;
         EXPECT_EQ(program->endRequests(), 0) << second << " is still open";
         program->closeFromTitleBar(second);
         EXPECT_TRUE(program->windows().empty());
         EXPECT_EQ(program->endRequests(), 1);
+        EXPECT_EQ(program->exitStatus(), 0);
     }
     restart();
     program->closeFromTitleBar("frmMain");

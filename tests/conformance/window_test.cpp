@@ -309,6 +309,17 @@ TEST_P(Windows, AboutShownAgainComesToTheFrontAndTakesTheKeys) {
     EXPECT_FALSE(isOpen("frmAbout")) << "the keys went elsewhere";
 }
 
+// Closing the converter window leaves About as the program's one window: the keys go to it.
+TEST_P(Windows, AboutLeftAloneIsTheActiveWindowAndEscapeEndsTheProgram) {
+    program->pressAlt('a');
+    program->activate("frmMain");
+    program->closeFromTitleBar("frmMain");
+    EXPECT_EQ(program->activeWindow(), "frmAbout");
+    program->press(Key::Escape);
+    EXPECT_TRUE(program->windows().empty()) << "the keys went elsewhere";
+    EXPECT_EQ(program->endRequests(), 1);
+}
+
 // Before any conversion every box is painted as a plain text box. Beyond its text, the
 // highlighted box shows its background. A screen reader is told which box it is.
 TEST_P(Windows, OnlyTheEnteredUnitsBoxIsPaintedRedWithYellowTextAndDescribed) {

@@ -74,9 +74,11 @@ class HeadlessWindow final : public Window {
     // Gives the focus as the program's own SetFocus would, but unrecorded: the program's
     // logic did not ask for it.
     void activate(std::size_t control) override;
+    void showInTaskbar() override { onTaskbar_ = true; }
 
     const std::string& caption() const { return caption_; }
     bool isVisible() const { return visible_; }
+    bool isOnTaskbar() const { return visible_ && onTaskbar_; }
     const FormLayout& layout() const { return plan_.layout(); }
 
     // A user's click on a button, or on the title-bar close button.
@@ -91,6 +93,7 @@ class HeadlessWindow final : public Window {
     std::string description_;
     bool visible_ = false;
     bool shownBefore_ = false;
+    bool onTaskbar_ = plan_.layout().showInTaskbar;
     std::vector<std::unique_ptr<HeadlessControl>> controls_;
 };
 

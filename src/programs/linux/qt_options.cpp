@@ -1,5 +1,7 @@
 // The table of Qt's options, as QGuiApplication and QApplication document them for X11 and
-// Wayland.
+// Wayland, less those the program's windows cannot follow: -geometry and -qwindowgeometry (each
+// window's size is its table's, and it opens centred on the screen) and -reverse (the tables lay
+// every window out from the left). Left out, they are refused as unknown, not passed over.
 #include "programs/linux/qt_options.h"
 
 #include <algorithm>
@@ -24,14 +26,11 @@ constexpr QtOption qtOptions[] = {
     {"platformtheme", "THEME", false, "the platform theme"},
     {"plugin", "PLUGIN", false, "an additional plugin to load"},
     {"display", "HOST:SCREEN", false, "the X display to use"},
-    {"geometry", "GEOMETRY", false, "the converter window's place and size"},
-    {"qwindowgeometry", "GEOMETRY", false, "the same as -geometry"},
     {"qwindowicon", "ICON", false, "the windows' icon"},
     {"qwindowtitle", "TITLE", false, "the converter window's title"},
     {"session", "SESSION", false, "restore from this session"},
     {"style", "STYLE", true, "the widget style"},
     {"stylesheet", "FILE", true, "a style sheet for the widgets"},
-    {"reverse", "", false, "lay the windows out from right to left"},
     {"widgetcount", "", false, "count the widgets left at the end"},
 };
 

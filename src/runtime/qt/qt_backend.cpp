@@ -78,6 +78,8 @@ void QtBackend::messageBox(const std::string& prompt, MessageIcon icon, const st
     box->setWindowModality(Qt::ApplicationModal);
     // A prompt is shown as written, never read as markup.
     box->setTextFormat(Qt::PlainText);
+    // Like the windows it speaks for (qt_dialog.cpp).
+    box->setLayoutDirection(Qt::LeftToRight);
     box->exec();
     delete box.data();
 }

@@ -27,14 +27,27 @@ constexpr Qt::WindowFlags topLevelFlags = Qt::Window | Qt::CustomizeWindowHint |
 }  // namespace
 
 QtDialog::QtDialog(const LayoutPlan& plan, WindowEvents& events)
-    : QDialog(nullptr, topLevelFlags), plan_(plan), events_(&events) {
+    : QDialog(nullptr, topLevelFlags),
+      plan_(plan),
+      events_(&events),
+      onTaskbar_(plan.layout().showInTaskbar) {
     const FormLayout& layout = plan.layout();
     setObjectName(qtText(layout.name));
     setWindowTitle(qtText(layout.caption));
     setWindowIcon(programIcon());
     setFixedSize(plan.clientSize().width, plan.clientSize().height);
-    if (!layout.showInTaskbar) {
+    // The tables place every control from the left, and the texts are English: a window Qt
+    // mirrored for a right-to-left language would mirror some controls' insides only.
+    setLayoutDirection(Qt::LeftToRight);
+    if (!onTaskbar_) {
         keepOffTaskbar(*this);
+    }
+}
+
+void QtDialog::showInTaskbar() {
+    if (!onTaskbar_) {
+        onTaskbar_ = true;
+        putOnTaskbar(*this);
     }
 }
 

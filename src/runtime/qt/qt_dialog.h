@@ -30,6 +30,10 @@ class QtDialog final : public QDialog {
     // the window is on the screen, so the first paint places it again.
     void centreOnScreen();
 
+    // Gives the window a taskbar entry where its table kept it off the taskbar.
+    void showInTaskbar();
+    bool isOnTaskbar() const { return onTaskbar_; }
+
     // Hides the window now and deletes it once Qt is done with the event in hand, which may be
     // a click of one of its own buttons. Nothing reaches the program from it afterwards.
     void discard();
@@ -49,6 +53,7 @@ class QtDialog final : public QDialog {
     WindowEvents* events_;
     QPushButton* cancelButton_ = nullptr;
     bool framePlaced_ = true;
+    bool onTaskbar_;
 };
 
 }  // namespace quantaro

@@ -24,6 +24,7 @@ class QtWindow final : public Window {
     void show() override;
     std::optional<std::size_t> focusedControl() const override;
     void activate(std::size_t control) override;
+    void showInTaskbar() override { dialog_->showInTaskbar(); }
 
     QDialog& dialog() const { return *dialog_; }
 

@@ -174,6 +174,25 @@ void Win32Window::show() {
     ShowWindow(handle(), SW_SHOW);
 }
 
+// The hidden owner kept the window off the taskbar; unowned, and asking for a button, it has
+// one. The taskbar (and Wine's window-manager hints) look at a window as it is shown, so a shown
+// one is hidden and shown again.
+void Win32Window::showInTaskbar() {
+    const LONG_PTR extended = GetWindowLongPtrW(handle(), GWL_EXSTYLE);
+    if (GetWindow(handle(), GW_OWNER) == nullptr && (extended & WS_EX_APPWINDOW) != 0) {
+        return;
+    }
+    const bool shown = IsWindowVisible(handle()) != FALSE;
+    if (shown) {
+        ShowWindow(handle(), SW_HIDE);
+    }
+    SetWindowLongPtrW(handle(), GWLP_HWNDPARENT, 0);
+    SetWindowLongPtrW(handle(), GWL_EXSTYLE, extended | WS_EX_APPWINDOW);
+    if (shown) {
+        ShowWindow(handle(), SW_SHOW);
+    }
+}
+
 void Win32Window::centre() {
     RECT frame;
     GetWindowRect(handle(), &frame);

@@ -34,6 +34,7 @@ class Win32Window final : public Window {
     void show() override;
     std::optional<std::size_t> focusedControl() const override;
     void activate(std::size_t control) override;
+    void showInTaskbar() override;
 
     HWND handle() const { return handle_.get(); }
     const FormLayout& layout() const { return plan_.layout(); }

@@ -50,6 +50,7 @@ class HeadlessDriver final : public ProgramDriver {
     bool isVisible(std::string_view form) override {
         return backend_.window(form) != nullptr && backend_.window(form)->isVisible();
     }
+    bool isOnTaskbar(std::string_view form) override { return window(form).isOnTaskbar(); }
     int endRequests() override { return backend_.quitCount; }
     int exitStatus() override { return backend_.exitStatus; }
 

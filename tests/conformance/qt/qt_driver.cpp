@@ -18,6 +18,7 @@
 #include "conformance/qt/qt_text_room.h"
 #include "runtime/qt/qt_backend.h"
 #include "runtime/qt/qt_colour.h"
+#include "runtime/qt/qt_dialog.h"
 
 namespace quantaro::testing {
 
@@ -178,6 +179,11 @@ class QtDriver final : public WindowDriver {
         return forms;
     }
     bool isVisible(std::string_view form) override { return shownWindow(form) != nullptr; }
+    // Qt has no word for it, and the offscreen platform no taskbar: whether the window keeps
+    // the entry the back end asks X11 window managers for (the absent skip-taskbar state).
+    bool isOnTaskbar(std::string_view form) override {
+        return dynamic_cast<const QtDialog&>(*shownWindow(form)).isOnTaskbar();
+    }
     int endRequests() override { return backend_.quitRequests; }
     int exitStatus() override { return backend_.exitStatus; }
 

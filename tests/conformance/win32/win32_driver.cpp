@@ -151,6 +151,13 @@ class Win32Driver final : public WindowDriver {
     bool isVisible(std::string_view form) override {
         return IsWindowVisible(handleOf(*this, form)) != FALSE;
     }
+    // Windows gives a button to an unowned window, or to one that asks for it.
+    bool isOnTaskbar(std::string_view form) override {
+        const HWND window = handleOf(*this, form);
+        return IsWindowVisible(window) &&
+               (GetWindow(window, GW_OWNER) == nullptr ||
+                (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0);
+    }
     // The system's queue holds one quit, however often the program asked to end.
     int endRequests() override { return exitStatus_ ? 1 : 0; }
     int exitStatus() override { return exitStatus_.value_or(0); }

@@ -1,9 +1,10 @@
 // What only the Qt back end has to get right: the window flags and kinds Qt offers for a fixed
 // frame with only a close button and for a window kept off the taskbar, the program icon of
-// every window, and the picture's pixmap in its sunken border. Everything else is in the
-// conformance suite.
+// every window, the picture's pixmap in its sunken border, and a left-to-right layout whatever
+// direction Qt is told. Everything else is in the conformance suite.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 
 #include "conformance/qt/qt_driver.h"
@@ -41,6 +42,24 @@ TEST(QtWindows, HaveAFixedSizeOnlyACloseButtonAndAboutIsAnOwnerlessModelessPlain
     const auto& picture = dynamic_cast<QLabel&>(shownWidget("frmAbout", "picIcon"));
     EXPECT_EQ(picture.pixmap().size(), QSize(32, 32));
     EXPECT_EQ(picture.frameShadow(), QFrame::Sunken);
+}
+
+// Told right to left (-reverse, or a right-to-left language's translation), Qt would mirror the
+// insides of some controls (frame titles, the list) but not where the tables place them.
+TEST(QtWindows, KeepEveryControlLeftToRightWhateverQtIsTold) {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto program = startOnWindowSystem();
+    program->pressAlt('a');
+    for (const char* form : {"frmMain", "frmAbout"}) {
+        const QDialog* shown = shownWindow(form);
+        EXPECT_EQ(shown->layoutDirection(), Qt::LeftToRight) << form;
+        for (const QWidget* part : shown->findChildren<QWidget*>()) {
+            EXPECT_EQ(part->layoutDirection(), Qt::LeftToRight)
+                << form << " " << part->metaObject()->className() << " "
+                << part->objectName().toStdString();
+        }
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 }  // namespace
