@@ -20,6 +20,8 @@ inline constexpr Colour windowBackground = 0x80000005;
 inline constexpr Colour windowText = 0x80000008;
 inline constexpr Colour highlight = 0x8000000D;
 inline constexpr Colour highlightText = 0x8000000E;
+inline constexpr Colour buttonShadow = 0x80000010;
+inline constexpr Colour buttonHighlight = 0x80000014;
 }  // namespace colours
 
 constexpr bool isSystemColour(Colour c) {

@@ -142,11 +142,14 @@ class WindowDriver : public ProgramDriver {
     virtual std::string frontWindow() { return activeWindow(); }
 
     virtual Rgb pixel(std::string_view form, int x, int y) = 0;  // client pixels
-    virtual Paint paint(std::string_view control) = 0;
+    virtual Paint paint(std::string_view form, std::string_view control) = 0;
     virtual Rgb rgb(Colour colour) = 0;  // as this back end draws the program's colour
     // The program draws as in a contrast theme from now on, or as without one; false: this back
     // end cannot tell whether a theme is on, and draws as without one.
     virtual bool assumeContrastTheme(bool on) = 0;
+    // The platform's colours turn to a dark scheme, as a user sets one (a face of 0x323232,
+    // white text, darker shadows), until the driver ends.
+    virtual void assumeDarkScheme() = 0;
 
     // What a screen reader learns through the platform's accessibility interfaces: a control's
     // name, value and description (no control: the window's), the control a label names (""

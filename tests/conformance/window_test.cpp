@@ -337,7 +337,7 @@ TEST_P(Windows, OnlyTheEnteredUnitsBoxIsPaintedRedWithYellowTextAndDescribed) {
                 << readOutBoxes[entered];
         }
         for (int i = 0; i < 6; ++i) {
-            EXPECT_EQ(program->paint(readOutBoxes[i]),
+            EXPECT_EQ(program->paint("frmMain", readOutBoxes[i]),
                       entered < 0 ? fresh : (i == entered ? highlighted : plain))
                 << readOutBoxes[i] << " after converting " << entered;
             EXPECT_EQ(program->accessible("frmMain", readOutBoxes[i]).description,
@@ -419,9 +419,9 @@ TEST_P(Windows, InAContrastThemeTheEnteredBoxTakesTheThemesHighlightColours) {
     if (!program->assumeContrastTheme(true)) {
         GTEST_SKIP() << "this back end cannot tell whether a contrast theme is on";
     }
-    EXPECT_EQ(program->paint("txtBytes"),
+    EXPECT_EQ(program->paint("frmMain", "txtBytes"),
               (Paint{program->rgb(colours::highlightText), program->rgb(colours::highlight)}));
-    EXPECT_EQ(program->paint("txtBits"),
+    EXPECT_EQ(program->paint("frmMain", "txtBits"),
               (Paint{program->rgb(colours::buttonText), program->rgb(colours::buttonFace)}));
 }
 
@@ -481,6 +481,24 @@ TEST_P(Windows, AboutDrawsItsEtchedRuleGreyOverWhite) {
     for (const auto& [x, y, colour] : drawn) {
         EXPECT_EQ(program->pixel("frmAbout", x, y), colour) << x << "," << y;
     }
+}
+
+// On a dark face About's texts, drawn black for a light one, take the theme's text colour and
+// its etched rule the theme's 3-D shadow and highlight (which the rule gives is its own table's,
+// runtime/contrast_paint.h); the entered box keeps the program's colours.
+TEST_P(Windows, OnADarkFaceAboutsTextsAndRuleTakeTheThemesColours) {
+    program->assumeDarkScheme();
+    program->fill("txtUnit", "2");
+    program->fill("cboUnit", "Bytes");
+    program->click("frmMain", "cmdConvert");
+    EXPECT_EQ(program->paint("frmMain", "txtBytes"), (Paint{0xFFFF00, 0xFF0000}));
+    program->pressAlt('a');
+    for (const char* label : {"lblTitle", "lblDescription", "lblDisclaimer"}) {
+        EXPECT_EQ(program->paint("frmAbout", label).first, program->rgb(colours::buttonText))
+            << label;
+    }
+    EXPECT_EQ(program->pixel("frmAbout", 200, 163), program->rgb(colours::buttonShadow));
+    EXPECT_EQ(program->pixel("frmAbout", 200, 164), program->rgb(colours::buttonHighlight));
 }
 
 INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(windowDrivers()),

@@ -55,4 +55,10 @@ QColor qtColour(Colour colour) {
     return QApplication::palette().color(QPalette::Active, systemColourRoles[index]);
 }
 
+Theme qtTheme() {
+    const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+    return {.contrast = false,
+            .face = static_cast<Colour>(face.red() | face.green() << 8 | face.blue() << 16)};
+}
+
 }  // namespace quantaro

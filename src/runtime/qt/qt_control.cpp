@@ -13,6 +13,7 @@
 #include <QStyleOptionFocusRect>
 #include <stdexcept>
 
+#include "runtime/contrast_paint.h"
 #include "runtime/qt/qt_accessible_list.h"
 #include "runtime/qt/qt_colour.h"
 #include "runtime/qt/qt_enter_keys.h"
@@ -233,11 +234,20 @@ void QtControl::setBackColor(Colour colour) {
     if (roles_.back.front() == QPalette::Window) {
         widget_.setAutoFillBackground(true);
     }
-    paint(roles_.back, colour);
+    back_ = colour;
+    paint(roles_.back, controlPaint(back_, fore_.value_or(colours::buttonText), qtTheme()).back);
+    paintFore();
 }
 
 void QtControl::setForeColor(Colour colour) {
-    paint(roles_.fore, colour);
+    fore_ = colour;
+    paintFore();
+}
+
+void QtControl::paintFore() {
+    if (fore_) {
+        paint(roles_.fore, controlPaint(back_, *fore_, qtTheme()).fore);
+    }
 }
 
 void QtControl::paint(const std::vector<QPalette::ColorRole>& roles, Colour colour) {
@@ -277,6 +287,7 @@ std::unique_ptr<QtControl> createControl(const ControlPlan& plan, QWidget& paren
     }
     if (row.kind == ControlKind::Label) {
         // The one kind whose text colour the table may set; the others keep the palette's.
+        control->back_ = plan.backColour;
         control->setForeColor(plan.foreColour);
         if (plan.textCentred) {
             static_cast<QLabel&>(widget).setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,10 +43,16 @@ class QtControl : public ControlWidget {
     QWidget& widget() const { return widget_; }
 
   private:
+    friend std::unique_ptr<QtControl> createControl(const ControlPlan& plan, QWidget& parent);
     void paint(const std::vector<QPalette::ColorRole>& roles, Colour colour);
+    void paintFore();
 
     QWidget& widget_;
     PaletteRoles roles_;
+    // The colours the program gave it, which the theme's rule turns into the ones drawn: the
+    // text's depends on the background it stands on. Until given one, the palette's text stays.
+    Colour back_ = colours::buttonFace;
+    std::optional<Colour> fore_;
 };
 
 // Builds the control's widget as a child of parent, at its place in parent.

@@ -106,7 +106,7 @@ void QtDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (const LinePlan& line : plan_.lines()) {
         painter.fillRect(line.area.left, line.area.top, line.area.width, line.area.height,
-                         qtColour(line.colour));
+                         qtColour(lineColour(line.colour, qtTheme())));
     }
 }
 

@@ -50,11 +50,14 @@ class Win32Display {
     // Brushes of system colours belong to the system; the others live as long as this object.
     HBRUSH brush(Colour colour);
 
-    // The colours a control is drawn in, given the ones the program gave it, in the theme on now.
+    // The colours a control or a line is drawn in, given the ones the program gave it, in the
+    // theme on now: the system's colours are read afresh at each paint, as they cost nothing.
     using ControlPaint = quantaro::ControlPaint;
+    Theme theme() const { return {highContrast_, GetSysColor(COLOR_BTNFACE)}; }
     ControlPaint controlPaint(Colour back, Colour fore) const {
-        return quantaro::controlPaint(back, fore, highContrast_);
+        return quantaro::controlPaint(back, fore, theme());
     }
+    Colour lineColour(Colour colour) const { return quantaro::lineColour(colour, theme()); }
     // Asks the system again whether a High Contrast theme is on.
     void settingsChanged();
 

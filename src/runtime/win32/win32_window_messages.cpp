@@ -83,7 +83,8 @@ LRESULT Win32Window::OnControlColour(UINT message, HDC dc, HWND from) {
     return reinterpret_cast<LRESULT>(display.brush(paint.back));
 }
 
-// A High Contrast theme turned on or off: every control asks for its colours again.
+// A High Contrast theme turned on or off, or the system's colours changed: every control asks
+// for its colours again.
 void Win32Window::OnSettingsChanged() {
     backend_.display().settingsChanged();
     RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -97,7 +98,7 @@ LRESULT Win32Window::OnPaint() {
     for (const LinePlan& line : plan_.lines()) {
         const RECT area{line.area.left, line.area.top, line.area.left + line.area.width,
                         line.area.top + line.area.height};
-        FillRect(dc, &area, display.brush(line.colour));
+        FillRect(dc, &area, display.brush(display.lineColour(line.colour)));
     }
     EndPaint(handle(), &paint);
     return 0;

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include "app/start_up.h"
@@ -128,6 +129,9 @@ class QtDriver final : public WindowDriver {
         activate("frmMain");
     }
     ~QtDriver() override {
+        if (lightPalette_) {
+            QApplication::setPalette(*lightPalette_);
+        }
         application_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -258,12 +262,27 @@ class QtDriver final : public WindowDriver {
     Rgb pixel(std::string_view form, int x, int y) override {
         return rgbOf(shownWindow(form)->grab().toImage().pixel(x, y));
     }
-    Paint paint(std::string_view control) override {
-        const QPalette palette = shownWidget("frmMain", control).palette();
-        return {rgbOf(palette.color(QPalette::Text)), rgbOf(palette.color(QPalette::Base))};
+    Paint paint(std::string_view form, std::string_view control) override {
+        const QWidget& widget = shownWidget(form, control);
+        const QPalette palette = widget.palette();
+        return {rgbOf(palette.color(widget.foregroundRole())),
+                rgbOf(palette.color(widget.backgroundRole()))};
     }
     Rgb rgb(Colour colour) override { return rgbOf(qtColour(colour)); }
     bool assumeContrastTheme(bool on) override { return !on; }
+    void assumeDarkScheme() override {
+        lightPalette_ = QApplication::palette();
+        QPalette dark = *lightPalette_;
+        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+            dark.setColor(role, QColor(0x32, 0x32, 0x32));
+        }
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            dark.setColor(role, Qt::white);
+        }
+        dark.setColor(QPalette::Dark, QColor(0x21, 0x21, 0x21));
+        dark.setColor(QPalette::Light, QColor(0x4B, 0x4B, 0x4B));
+        QApplication::setPalette(dark);
+    }
 
     Accessible accessible(std::string_view form, std::string_view control) override {
         QWidget& widget = control.empty() ? *shownWindow(form) : shownWidget(form, control);
@@ -303,6 +322,7 @@ class QtDriver final : public WindowDriver {
     }
 
     LargerFont font_;
+    std::optional<QPalette> lightPalette_;
     QuitCountingBackend backend_;
     std::unique_ptr<Application> application_;
     QTimer messageBoxPoll_;

@@ -8,6 +8,8 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "app/start_up.h"
 #include "conformance/win32/win32_text_room.h"
@@ -39,6 +41,9 @@ namespace quantaro::testing {
 namespace {
 
 constexpr const char* forms[] = {"frmMain", "frmAbout"};
+// The system colours a dark scheme sets: face, its text, window, its text, shadow, highlight.
+constexpr INT schemeElements[] = {COLOR_BTNFACE,    COLOR_BTNTEXT,   COLOR_WINDOW,
+                                  COLOR_WINDOWTEXT, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT};
 
 Rgb rgbOf(COLORREF colour) {
     return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
@@ -98,7 +103,13 @@ class Win32Driver final : public WindowDriver {
         startUp(application_);
         pump();
     }
-    ~Win32Driver() override { UnhookWinEvent(hook_); }
+    ~Win32Driver() override {
+        if (!schemeBefore_.empty()) {
+            SetSysColors(static_cast<int>(std::size(schemeElements)), schemeElements,
+                         schemeBefore_.data());
+        }
+        UnhookWinEvent(hook_);
+    }
 
     Application& application() override { return application_; }
     win32::Win32Backend& backend() { return backend_; }
@@ -267,11 +278,14 @@ class Win32Driver final : public WindowDriver {
         return rgbOf(colour);
     }
     // The colours the window hands a box when the box asks what to paint with.
-    Paint paint(std::string_view control) override {
-        const HWND box = handleOf(*this, "frmMain", control);
+    Paint paint(std::string_view form, std::string_view control) override {
+        const HWND box = handleOf(*this, form, control);
         const HDC dc = CreateCompatibleDC(nullptr);
-        const bool readOnly = (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
-        SendMessageW(GetParent(box), readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+        wchar_t kind[16] = {};
+        GetClassNameW(box, kind, 16);
+        const bool edit = std::wstring_view(kind) == L"Edit" &&
+                          (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) == 0;
+        SendMessageW(GetParent(box), edit ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
                      reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box));
         const Paint painted{rgbOf(GetTextColor(dc)), rgbOf(GetBkColor(dc))};
         DeleteDC(dc);
@@ -282,6 +296,17 @@ class Win32Driver final : public WindowDriver {
     bool assumeContrastTheme(bool on) override {
         win32::Win32BackendTestAccess::assumeHighContrast(backend(), on);
         return true;
+    }
+
+    // Under Wine the system's colours are the session's, so they are set back at the end.
+    void assumeDarkScheme() override {
+        schemeBefore_.clear();
+        for (const int element : schemeElements) {
+            schemeBefore_.push_back(GetSysColor(element));
+        }
+        const COLORREF dark[] = {RGB(50, 50, 50),    RGB(255, 255, 255), RGB(50, 50, 50),
+                                 RGB(255, 255, 255), RGB(33, 33, 33),    RGB(75, 75, 75)};
+        SetSysColors(static_cast<int>(std::size(schemeElements)), schemeElements, dark);
     }
 
     // As a screen reader asks: the accessible object of the control's client area.
@@ -347,7 +372,8 @@ class Win32Driver final : public WindowDriver {
     win32::Win32Backend backend_;
     Application application_{backend_, services()};
     HWINEVENTHOOK hook_ = nullptr;
-    std::optional<int> exitStatus_;  // once the program has told the system to end it
+    std::vector<COLORREF> schemeBefore_;  // the system's colours before a dark scheme
+    std::optional<int> exitStatus_;       // once the program has told the system to end it
 };
 
 }  // namespace
