@@ -7,6 +7,7 @@
 #                            the tools that build and check the packages
 #   install-deps.sh screenshots  what remaking the README's screenshots needs
 #   install-deps.sh accessibility  what printing the program's AT-SPI tree needs
+#   install-deps.sh orca     what listening to the Orca screen reader speak the program needs
 set -euo pipefail
 
 # The icon is rendered from its SVG source and packed for Windows at every build.
@@ -31,8 +32,12 @@ screenshots) packages=("${linux[@]}" xvfb xauth openbox xdotool x11-utils imagem
 accessibility)
     packages=("${linux[@]}" xvfb openbox xdotool x11-utils dbus at-spi2-core python3-pyatspi)
     ;;
+# Orca speaks through speech-dispatcher, and logs what it says even when no voice is heard.
+orca)
+    packages=("${linux[@]}" xvfb openbox xdotool x11-utils dbus at-spi2-core orca speech-dispatcher)
+    ;;
 *)
-    echo "usage: $0 run | windows | release | test | screenshots | accessibility" >&2
+    echo "usage: $0 run | windows | release | test | screenshots | accessibility | orca" >&2
     exit 2
     ;;
 esac

@@ -1,4 +1,5 @@
-// A combo box's accessible interface that answers its name from its accessible name.
+// A combo box's accessible interface that answers its name from its accessible name, and the
+// focus it hands to the entry chosen while it is closed.
 #include "runtime/qt/qt_accessible_list.h"
 
 #include <QAbstractItemView>
@@ -57,12 +58,28 @@ QAccessibleInterface* namedListFactory(const QString& className, QObject* object
     return nullptr;
 }
 
+// Orca follows a closed GTK list's choice onto the chosen entry, which it learns of from the
+// list's selection, and speaks the entry. Qt 6.4 tells screen readers on Linux of no selection,
+// nor of a new value or description as a text Orca can speak, so the entry chosen by the keys
+// takes the focus, as far as screen readers hear. The open list tells of its own focus.
+void focusChosenEntry(QComboBox& list, int entry) {
+    if (entry < 0 || !list.hasFocus() || list.view()->isVisible()) {
+        return;
+    }
+    // The entries are the open list's children, as Qt's own views tell of their focus.
+    QAccessibleEvent focused(list.view(), QAccessible::Focus);
+    focused.setChild(entry);
+    QAccessible::updateAccessibility(&focused);
+}
+
 }  // namespace
 
 void keepAccessibleName(QComboBox& list) {
     static const bool installed = (QAccessible::installFactory(namedListFactory), true);
     (void)installed;
     list.setProperty(namedListProperty, true);
+    QObject::connect(&list, &QComboBox::currentIndexChanged, &list,
+                     [&list](int entry) { focusChosenEntry(list, entry); });
 }
 
 }  // namespace quantaro

@@ -152,9 +152,9 @@ std::unique_ptr<QtControl> createDropDownList(const ControlLayout&, QWidget& par
     auto* list = new QtListBox(&parent);
     list->setEditable(false);
     keepAccessibleName(*list);
-    // Orca says nothing when a combo box's value changes, by the keys or by the program, but
-    // speaks a new description: the chosen entry is the list's description as well. (Windows'
-    // screen readers speak the value itself.)
+    // The chosen entry is the list's description as well, for screen readers that speak a new
+    // description but not a combo box's new value (Orca hears Qt 6.4's descriptions as objects:
+    // it follows the focus the list hands the chosen entry). Windows' speak the value itself.
     QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int entry) {
         AccessibleDescription described{*list};
         describe(described, entry < 0 ? std::string() : list->itemText(entry).toStdString());
