@@ -6,17 +6,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <stdexcept>
 
 #include "runtime/contrast_paint.h"
 #include "runtime/qt/qt_accessible_list.h"
 #include "runtime/qt/qt_colour.h"
 #include "runtime/qt/qt_enter_keys.h"
+#include "runtime/qt/qt_picture.h"
 #include "runtime/qt/qt_program_icon.h"
 #include "runtime/qt/qt_text.h"
 
@@ -107,24 +105,6 @@ class QtCaptioned final : public QtControl {
     Widget& widget_;
 };
 
-// The picture takes the focus in its turn; a label would not show that it has it.
-class QtPicture final : public QLabel {
-  public:
-    using QLabel::QLabel;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        QLabel::paintEvent(event);
-        if (hasFocus()) {
-            QPainter painter(this);
-            QStyleOptionFocusRect focusRect;
-            focusRect.initFrom(this);
-            focusRect.rect = contentsRect();
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focusRect, &painter, this);
-        }
-    }
-};
-
 // Each widget is made with its parent, which owns it from then on; the QtControl made with it
 // only speaks for it, and may go first.
 std::unique_ptr<QtControl> createFrame(const ControlLayout& row, QWidget& parent) {
@@ -169,9 +149,6 @@ std::unique_ptr<QtControl> createButton(const ControlLayout& row, QWidget& paren
 
 std::unique_ptr<QtControl> createPicture(const ControlLayout&, QWidget& parent) {
     auto* picture = new QtPicture(&parent);
-    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture->setLineWidth(2);
-    picture->setAlignment(Qt::AlignCenter);
     return std::make_unique<QtControl>(*picture, surfaceRoles);
 }
 
