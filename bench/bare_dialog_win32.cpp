@@ -34,7 +34,8 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 quantaro::LayoutPlan floorPlan(HFONT font) {
     return quantaro::LayoutPlan(
         quantaro::frmMain::layout,
-        {96, [font](std::string_view text) { return quantaro::win32::textWidthIn(font, text); },
+        {96,
+         [font](std::string_view text, double) { return quantaro::win32::textSizeIn(font, text); },
          quantaro::tableFontPoints});
 }
 

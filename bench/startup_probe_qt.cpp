@@ -62,7 +62,7 @@ class FirstPaint : public QObject {
 quantaro::LayoutPlan floorPlan() {
     return quantaro::LayoutPlan(
         quantaro::frmMain::layout,
-        {96, quantaro::QtBackend::labelTextWidth(), quantaro::tableFontPoints});
+        {96, quantaro::QtBackend::labelTextSize(), quantaro::tableFontPoints});
 }
 
 QComboBox* unitList(QWidget* parent) {

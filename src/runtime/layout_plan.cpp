@@ -11,19 +11,20 @@ namespace quantaro {
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
+constexpr double twipsPerPixelAt96 = 15.0;
 // The picture shows the 32 x 32 program icon in a sunken border two pixels wide.
 constexpr int iconPixels = 32;
 constexpr int pictureBorderPixels = 2;
 
 // The table's label widths fit a small dialog font; the platform's default font may be wider.
 // A word is never cut: a label widens, from its left edge, to its longest word.
-int longestWord(std::string_view caption, const ScreenFacts& screen) {
+template <typename Width>
+int longestWord(std::string_view caption, const Width& widthOf) {
     int widest = 0;
     for (std::size_t start = 0; start < caption.size();) {
         const std::size_t end = std::min(caption.find(' ', start), caption.size());
         if (end > start) {
-            widest = std::max(widest, screen.textWidth(caption.substr(start, end - start)));
+            widest = std::max(widest, widthOf(caption.substr(start, end - start)));
         }
         start = end + 1;
     }
@@ -35,6 +36,14 @@ std::string shownCaption(std::string_view caption) {
     std::string shown(caption);
     std::erase(shown, '&');
     return shown;
+}
+
+// The largest scale at which the window's client area fits the room the screen has; never one
+// below the tables' own size.
+double largestScale(const FormLayout& layout, PixelSize room) {
+    const double across = room.width * twipsPerPixelAt96 / layout.clientWidth;
+    const double down = room.height * twipsPerPixelAt96 / layout.clientHeight;
+    return std::max(1.0, std::min(across, down));
 }
 
 // The room a button's caption keeps from each of its sides, in pixels at 96 dots per inch and
@@ -67,18 +76,33 @@ std::string spokenCaption(std::string_view caption) {
 LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
     : layout_(&layout),
       screen_(screen),
-      clientSize_{pixels(layout.clientWidth), pixels(layout.clientHeight)} {
+      wantedScale_(screen.dotsPerInch / 96.0 * std::max(1.0, screen.fontPoints / tableFontPoints)) {
     checkLayout(layout.controls, layout.lines);
-    for (const ControlLayout& row : layout.controls) {
-        controls_.push_back(placed(row));
+    const double largest = largestScale(layout, screen.room);
+    scale_ = std::min(wantedScale_, largest);
+    textScale_ = scale_ / wantedScale_;
+    planAtScale();
+    for (auto broken = misfit(); broken; broken = misfit()) {
+        if (!growOrShrinkText(largest)) {
+            throw std::logic_error("no size of the font fits the window: " + std::string(*broken));
+        }
+        planAtScale();
     }
-    levelLabelsWithTheirBoxes();
-    widenButtonsToTheirCaptions();
     nameControls();
     chainTabsAndButtons();
     for (const LineLayout& line : layout.lines) {
         lines_.push_back(planOf(line));
     }
+}
+
+void LayoutPlan::planAtScale() {
+    clientSize_ = {pixels(layout_->clientWidth), pixels(layout_->clientHeight)};
+    controls_.clear();
+    for (const ControlLayout& row : layout_->controls) {
+        controls_.push_back(placed(row));
+    }
+    levelLabelsWithTheirBoxes();
+    widenButtonsToTheirCaptions();
 }
 
 // A control's rectangle in the window and in its container. The controls before it in the table
@@ -88,19 +112,11 @@ ControlPlan LayoutPlan::placed(const ControlLayout& row) const {
                      .abilities = abilitiesOf(row.kind),
                      .backColour = firstBackColour(row),
                      .foreColour = firstForeColour(row)};
-    Twips left = row.left;
-    Twips top = row.top;
+    const PixelRect twips = tableRect(row);
+    plan.inWindow = rectOf(row, twips.left, twips.top);
+    plan.inContainer = plan.inWindow;
     if (!row.container.empty()) {
         plan.frame = indexOf(row.container);
-        // A frame's place counts from its own container, up to the window, frames within frames.
-        for (auto outer = plan.frame; outer; outer = controls_[*outer].frame) {
-            left += controls_[*outer].row->left;
-            top += controls_[*outer].row->top;
-        }
-    }
-    plan.inWindow = rectOf(row, left, top);
-    plan.inContainer = plan.inWindow;
-    if (plan.frame) {
         plan.inContainer.left -= controls_[*plan.frame].inWindow.left;
         plan.inContainer.top -= controls_[*plan.frame].inWindow.top;
     }
@@ -181,8 +197,8 @@ void LayoutPlan::widenButtonsToTheirCaptions() {
     for (std::size_t index = 0; index < controls_.size(); ++index) {
         const ControlPlan& button = controls_[index];
         if (button.row->kind == ControlKind::Button) {
-            const int needed = screen_.textWidth(shownCaption(button.row->caption)) +
-                               2 * scaled(buttonPaddingPixels);
+            const int needed =
+                measured(shownCaption(button.row->caption)).width + 2 * scaled(buttonPaddingPixels);
             lacking[index] = std::max(0, needed - button.inWindow.width);
         }
     }
@@ -212,16 +228,12 @@ void LayoutPlan::replanFor(const ScreenFacts& screen) {
     *this = std::move(fresh);
 }
 
-double LayoutPlan::fontScale() const {
-    return std::max(1.0, screen_.fontPoints / tableFontPoints);
-}
-
 int LayoutPlan::pixels(Twips twips) const {
-    return static_cast<int>(std::lround(twips * screen_.dotsPerInch * fontScale() / twipsPerInch));
+    return static_cast<int>(std::lround(twips * scale_ / twipsPerPixelAt96));
 }
 
 int LayoutPlan::scaled(int pixelsAt96) const {
-    return static_cast<int>(std::lround(pixelsAt96 * screen_.dotsPerInch * fontScale() / 96.0));
+    return static_cast<int>(std::lround(pixelsAt96 * scale_));
 }
 
 PixelRect LayoutPlan::rectOf(const ControlLayout& row, Twips left, Twips top) const {
@@ -232,9 +244,26 @@ PixelRect LayoutPlan::rectOf(const ControlLayout& row, Twips left, Twips top) co
         rect.width = rect.height = scaled(iconPixels) + 2 * scaled(pictureBorderPixels);
     }
     if (row.kind == ControlKind::Label) {
-        rect.width = std::max(rect.width, longestWord(row.caption, screen_));
+        rect.width = std::max(rect.width, longestWord(row.caption, [this](std::string_view word) {
+                                  return measured(word).width;
+                              }));
     }
     return rect;
+}
+
+// A control's rectangle in twips from the window's corner, as its table gives it.
+PixelRect LayoutPlan::tableRect(const ControlLayout& row) const {
+    PixelRect rect{row.left, row.top, row.width, row.height};
+    for (const ControlLayout* outer = findControl(layout_->controls, row.container);
+         outer != nullptr; outer = findControl(layout_->controls, outer->container)) {
+        rect.left += outer->left;
+        rect.top += outer->top;
+    }
+    return rect;
+}
+
+PixelSize LayoutPlan::measured(std::string_view text) const {
+    return screen_.textSize(text, textScale_);
 }
 
 std::size_t LayoutPlan::indexOf(std::string_view name) const {
@@ -254,8 +283,9 @@ std::optional<std::size_t> LayoutPlan::firstFocus() const {
 }
 
 PixelRect centredIn(const PixelRect& workArea, PixelSize frame) {
-    return {workArea.left + (workArea.width - frame.width) / 2,
-            workArea.top + (workArea.height - frame.height) / 2, frame.width, frame.height};
+    return {workArea.left + std::max(0, (workArea.width - frame.width) / 2),
+            workArea.top + std::max(0, (workArea.height - frame.height) / 2), frame.width,
+            frame.height};
 }
 
 }  // namespace quantaro

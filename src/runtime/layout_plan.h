@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,10 +39,13 @@ constexpr double tableFontPoints = 9;
 // What the plan needs to know of the screen and the font a back end draws with.
 struct ScreenFacts {
     double dotsPerInch = 96;
-    // The width in pixels of a text in the font the window's labels are drawn with.
-    std::function<int(std::string_view text)> textWidth;
+    // A text on one line in the font the window's labels are drawn with, at this fraction of
+    // that font's size: the text's width in pixels, and the height of a line in that font.
+    std::function<PixelSize(std::string_view text, double textScale)> textSize;
     // The size of that font: the platform's interface font, which the user may have made larger.
     double fontPoints = tableFontPoints;
+    // The largest client area a window may have: the screen's work area less the window's frame.
+    PixelSize room = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
 };
 
 struct ControlPlan {
@@ -77,10 +81,15 @@ class LayoutPlan {
     void replanFor(const ScreenFacts& screen);
 
     double dotsPerInch() const { return screen_.dotsPerInch; }
-    // How much larger than the tables' font the interface font is; never less than 1. The whole
-    // window grows by it, as a dialog grows with its font, so that its texts fit and it keeps
-    // its proportions.
-    double fontScale() const;
+    // How many pixels one of the tables' pixels at 96 dots per inch takes. The whole window grows
+    // with the screen's resolution and with an interface font larger than the tables' (never
+    // smaller), as a dialog grows with its font, keeping its proportions; further where the font
+    // is wider than the tables were drawn for, until every text fits its control; never beyond
+    // the room the screen has, nor below the tables' own size.
+    double scale() const { return scale_; }
+    // The fraction of the interface font's size the window's texts are drawn at: 1, unless the
+    // screen has no room for the window as large as the font would make it.
+    double textScale() const { return textScale_; }
 
     const FormLayout& layout() const { return *layout_; }
     PixelSize clientSize() const { return clientSize_; }
@@ -100,7 +109,14 @@ class LayoutPlan {
     int scaled(int pixelsAt96) const;
 
   private:
+    void planAtScale();
+    bool growOrShrinkText(double largest);
     ControlPlan placed(const ControlLayout& row) const;
+    PixelRect tableRect(const ControlLayout& row) const;
+    PixelSize measured(std::string_view text) const;
+    int linesOf(std::string_view caption, int width) const;
+    std::optional<std::string_view> misfit() const;
+    std::optional<std::string_view> misfitOf(std::size_t index) const;
     void levelLabelsWithTheirBoxes();
     void widenButtonsToTheirCaptions();
     void nameControls();
@@ -111,6 +127,9 @@ class LayoutPlan {
 
     const FormLayout* layout_;
     ScreenFacts screen_;
+    double wantedScale_;
+    double scale_;
+    double textScale_;
     PixelSize clientSize_;
     std::vector<ControlPlan> controls_;
     std::vector<std::size_t> tabChain_;
@@ -119,7 +138,8 @@ class LayoutPlan {
     std::vector<LinePlan> lines_;
 };
 
-// Where a window's outer frame goes to stand centred in the screen's work area.
+// Where a window's outer frame goes to stand centred in the screen's work area; a frame larger
+// than the work area keeps its top-left corner, and so its title bar, on it.
 PixelRect centredIn(const PixelRect& workArea, PixelSize frame);
 
 }  // namespace quantaro

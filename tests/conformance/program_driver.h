@@ -91,6 +91,10 @@ struct Rect {
     int left, top, width, height;
     bool operator==(const Rect&) const = default;
     int right() const { return left + width; }
+    bool contains(const Rect& o) const {
+        return o.left >= left && o.top >= top && o.right() <= right() &&
+               o.top + o.height <= top + height;
+    }
     bool overlaps(const Rect& o) const {
         return left < o.right() && o.left < right() && top < o.top + o.height &&
                o.top < top + height;

@@ -233,16 +233,17 @@ TEST_P(Windows, EveryControlStandsAtItsPixelPlaceAt96Dpi) {
 
 // With the platform's interface font made larger, as a user sets it, every text fits its
 // control, the longest figure and list entry included, and both windows grow with the font,
-// keeping their proportions.
-TEST_P(Windows, EveryTextFitsItsControlAndBothWindowsGrowWithALargerFont) {
+// keeping their proportions, until their frames fill the screen's work area; never beyond it.
+TEST_P(Windows, EveryTextFitsItsControlAndBothWindowsGrowWithALargerFontWithinTheWorkArea) {
     std::map<std::string, Rect> smaller;
-    for (const double factor : {1.0, 1.25, 1.5, 2.0}) {
+    for (const double factor : {1.0, 1.25, 1.5, 2.0, 3.0}) {
         program.reset();
         program = GetParam().startWithLargerFont(factor);
         program->fill("txtUnit", "1");
         program->fill("cboUnit", "Terrabytes (TB)");
         program->pressAlt('o');
         program->pressAlt('a');
+        const Rect work = program->workArea();
         for (const char* form : {"frmMain", "frmAbout"}) {
             for (const ControlLayout& row : program->form(form).layout().controls) {
                 if (row.kind == ControlKind::Frame || row.kind == ControlKind::Picture) {
@@ -252,10 +253,14 @@ TEST_P(Windows, EveryTextFitsItsControlAndBothWindowsGrowWithALargerFont) {
                 EXPECT_LE(text.textWidth, text.roomWidth) << row.name << " at " << factor;
                 EXPECT_LE(text.textHeight, text.roomHeight) << row.name << " at " << factor;
             }
+            const Rect frame = program->frame(form);
+            EXPECT_TRUE(work.contains(frame)) << form << " at " << factor << ": " << frame;
+            const bool fills =
+                frame.width * 10 >= work.width * 9 || frame.height * 10 >= work.height * 9;
             const Rect client = program->bounds(form, "");
             if (smaller.count(form) > 0) {
                 const Rect before = smaller[form];
-                EXPECT_GT(client.width, before.width) << form << " at " << factor;
+                EXPECT_TRUE(client.width > before.width || fills) << form << " at " << factor;
                 EXPECT_NEAR(double(client.width) / client.height,
                             double(before.width) / before.height, 0.01)
                     << form << " at " << factor;

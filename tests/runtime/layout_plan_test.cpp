@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,8 +17,12 @@ namespace {
 
 using enum ControlKind;
 
-// Eight pixels a character, as some font might draw them.
-const ScreenFacts at96{96, [](std::string_view text) { return static_cast<int>(text.size()) * 8; }};
+// Six pixels a character and fifteen a line, as some font might draw them.
+const ScreenFacts at96{96, [](std::string_view text, double textScale) {
+                           return PixelSize{
+                               static_cast<int>(std::lround(text.size() * 6 * textScale)),
+                               static_cast<int>(std::lround(15 * textScale))};
+                       }};
 
 FormLayout formOf(std::span<const ControlLayout> controls, std::span<const LineLayout> lines = {}) {
     return {.name = "frmTest",
@@ -61,10 +66,10 @@ TEST(LayoutPlan, PlacesAControlInAFrameInAFrameFromTheWindowsCorner) {
 }
 
 TEST(LayoutPlan, GrowsWithTheScreensResolution) {
-    const LayoutPlan plan(frmMain::layout, {144, at96.textWidth});
+    const LayoutPlan plan(frmMain::layout, {144, at96.textSize});
     EXPECT_EQ(plan.clientSize(), (PixelSize{639, 579}));
     EXPECT_EQ(plan.control(plan.indexOf("txtBytes")).inWindow, (PixelRect{144, 252, 458, 29}));
-    const LayoutPlan about(frmAbout::layout, {144, at96.textWidth});
+    const LayoutPlan about(frmAbout::layout, {144, at96.textSize});
     // The 32 x 32 icon and its two-pixel border, at one and a half times their size.
     EXPECT_EQ(about.control(about.indexOf("picIcon")).inWindow, (PixelRect{24, 24, 54, 54}));
     EXPECT_EQ(about.lines()[1].area, (PixelRect{11, 246, 554, 3}));
@@ -79,24 +84,24 @@ TEST(LayoutPlan, GrowsWithALargerInterfaceFontAndNeverShrinksWithASmallerOne) {
                                                   {13.5, {639, 579}},
                                                   {18, {852, 772}}};
     for (const auto& [points, client] : cases) {
-        const LayoutPlan plan(frmMain::layout, {96, at96.textWidth, points});
+        const LayoutPlan plan(frmMain::layout, {96, at96.textSize, points});
         EXPECT_EQ(plan.clientSize(), client) << points;
     }
     // Twice the font lays the window out as twice the resolution does, icon and lines included.
-    const LayoutPlan larger(frmAbout::layout, {96, at96.textWidth, 18});
-    const LayoutPlan denser(frmAbout::layout, {192, at96.textWidth});
+    const LayoutPlan larger(frmAbout::layout, {96, at96.textSize, 18});
+    const LayoutPlan denser(frmAbout::layout, {192, at96.textSize});
     for (std::size_t index = 0; index < larger.controls().size(); ++index) {
         EXPECT_EQ(larger.control(index).inWindow, denser.control(index).inWindow) << index;
     }
     EXPECT_EQ(larger.lines()[1].area, denser.lines()[1].area);
 }
 
-// "System Info..." takes 14 x 8 pixels and 6 more each side: 41 more than its 83. OK, which
+// "System Info..." takes 14 x 6 pixels and 6 more each side: 13 more than its 83. OK, which
 // ends where it ends, widens with it; the converter window's buttons have room enough.
 TEST(LayoutPlan, AButtonTooNarrowForItsCaptionWidensAboutItsCentreAndItsColumnWithIt) {
     const LayoutPlan about(frmAbout::layout, at96);
-    EXPECT_EQ(about.control(about.indexOf("cmdSysInfo")).inWindow, (PixelRect{264, 205, 124, 23}));
-    EXPECT_EQ(about.control(about.indexOf("cmdOK")).inWindow, (PixelRect{263, 175, 125, 23}));
+    EXPECT_EQ(about.control(about.indexOf("cmdSysInfo")).inWindow, (PixelRect{278, 205, 96, 23}));
+    EXPECT_EQ(about.control(about.indexOf("cmdOK")).inWindow, (PixelRect{277, 175, 97, 23}));
     const LayoutPlan converter(frmMain::layout, at96);
     EXPECT_EQ(converter.control(converter.indexOf("cmdAbout")).inWindow,
               (PixelRect{152, 344, 121, 33}));
@@ -117,10 +122,10 @@ TEST(LayoutPlan, ALabelBesideItsBoxSpansTheBoxsHeight) {
 // A window moved to a screen of another resolution is planned again in place: what the
 // controls were bound to stays where it was and now holds the new places.
 TEST(LayoutPlan, PlannedAgainForAnotherResolutionKeepsEveryControlWhereItsBindingsPoint) {
-    const LayoutPlan at144(frmMain::layout, {144, at96.textWidth});
+    const LayoutPlan at144(frmMain::layout, {144, at96.textSize});
     LayoutPlan plan(frmMain::layout, at96);
     const ControlPlan* const bound = plan.controls().data();
-    plan.replanFor({144, at96.textWidth});
+    plan.replanFor({144, at96.textSize});
     ASSERT_EQ(plan.controls().data(), bound);
     EXPECT_EQ(plan.clientSize(), at144.clientSize());
     EXPECT_EQ(plan.dotsPerInch(), 144);

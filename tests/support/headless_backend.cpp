@@ -150,7 +150,7 @@ void HeadlessWindow::activate(std::size_t control) {
 
 ScreenFacts HeadlessBackend::screenFacts() {
     // No font: labels keep the widths of their table.
-    return {96, [](std::string_view) { return 0; }};
+    return {96, [](std::string_view, double) { return PixelSize{0, 0}; }};
 }
 
 std::unique_ptr<Window> HeadlessBackend::createWindow(const LayoutPlan& plan,

@@ -40,6 +40,19 @@ double pointsOf(const QFont& font, double dotsPerInch) {
     return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / dotsPerInch;
 }
 
+// The room a window manager's frame takes around a window: that of a window already framed, else
+// as much as common ones take, a title bar and a border each side.
+PixelSize frameRoom(double dotsPerInch) {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        const QRect frame = window->frameGeometry();
+        if (window->isVisible() && frame.size() != window->size()) {
+            return {frame.width() - window->width(), frame.height() - window->height()};
+        }
+    }
+    const double scale = dotsPerInch / 96;
+    return {static_cast<int>(std::lround(16 * scale)), static_cast<int>(std::lround(48 * scale))};
+}
+
 }  // namespace
 
 ScreenFacts QtBackend::screenFacts() {
@@ -50,14 +63,33 @@ ScreenFacts QtBackend::screenFacts() {
     // The resolution comes from the user's settings (Xft.dpi, QT_FONT_DPI), which may be one no
     // screen has; the window is planned for the nearest one a screen has, as on Windows.
     const double dotsPerInch = acceptedDpi(screen->logicalDotsPerInch());
-    return {dotsPerInch, labelTextWidth(), pointsOf(QApplication::font(), dotsPerInch)};
+    const QSize work = screen->availableGeometry().size();
+    const PixelSize frame = frameRoom(dotsPerInch);
+    return {.dotsPerInch = dotsPerInch,
+            .textSize = labelTextSize(),
+            .fontPoints = pointsOf(QApplication::font(), dotsPerInch),
+            .room = {work.width() - frame.width, work.height() - frame.height}};
 }
 
-std::function<int(std::string_view text)> QtBackend::labelTextWidth() {
+std::function<PixelSize(std::string_view text, double textScale)> QtBackend::labelTextSize() {
     // Qt lays text out in fractions of a pixel: a word fits in the next whole one.
-    return [metrics = QFontMetricsF(QApplication::font("QLabel"))](std::string_view text) {
-        return static_cast<int>(std::ceil(metrics.horizontalAdvance(qtText(text))));
+    return [metrics = QFontMetricsF(labelFont(1))](std::string_view text, double textScale) {
+        const QFontMetricsF scaled = textScale == 1 ? metrics : QFontMetricsF(labelFont(textScale));
+        return PixelSize{static_cast<int>(std::ceil(scaled.horizontalAdvance(qtText(text)))),
+                         static_cast<int>(std::ceil(scaled.lineSpacing()))};
     };
+}
+
+QFont QtBackend::labelFont(double textScale) {
+    QFont font = QApplication::font("QLabel");
+    if (textScale != 1) {
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * textScale);
+        } else {
+            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * textScale)));
+        }
+    }
+    return font;
 }
 
 std::unique_ptr<Window> QtBackend::createWindow(const LayoutPlan& plan, WindowEvents& events) {

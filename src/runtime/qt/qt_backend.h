@@ -12,6 +12,7 @@
 // each change of resolution, since Windows leaves that to the program.)
 #pragma once
 
+#include <QFont>
 #include <functional>
 #include <string_view>
 
@@ -31,8 +32,11 @@ class QtBackend : public Backend {
     // Leaves the event loop once the handler that asked has returned.
     void quit(int exitStatus) override;
 
-    // How every plan measures a text: its width in whole pixels in the labels' font.
-    static std::function<int(std::string_view text)> labelTextWidth();
+    // How every plan measures a text: its width in whole pixels in the labels' font at a
+    // fraction of its size, and the height of a line in that font.
+    static std::function<PixelSize(std::string_view text, double textScale)> labelTextSize();
+    // The labels' font at a fraction of its size: the font a window's texts are drawn in.
+    static QFont labelFont(double textScale);
 };
 
 }  // namespace quantaro

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "runtime/qt/qt_backend.h"
 #include "runtime/qt/qt_colour.h"
 #include "runtime/qt/qt_program_icon.h"
 #include "runtime/qt/qt_taskbar.h"
@@ -36,6 +37,10 @@ QtDialog::QtDialog(const LayoutPlan& plan, WindowEvents& events)
     setWindowTitle(qtText(layout.caption));
     setWindowIcon(programIcon());
     setFixedSize(plan.clientSize().width, plan.clientSize().height);
+    if (plan.textScale() != 1) {
+        // A screen without room for the window as large as its font would make it.
+        setFont(QtBackend::labelFont(plan.textScale()));
+    }
     // The tables place every control from the left, and the texts are English: a window Qt
     // mirrored for a right-to-left language would mirror some controls' insides only.
     setLayoutDirection(Qt::LeftToRight);

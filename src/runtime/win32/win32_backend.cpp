@@ -68,11 +68,20 @@ ScreenFacts Win32Backend::screenFacts() {
 }
 
 ScreenFacts Win32Backend::screenFactsAt(int dpi) {
-    // The plan measures with the font as long as it keeps these facts.
-    const std::shared_ptr<const Win32Display::Tools> tools = display_.at(dpi);
-    return {static_cast<double>(dpi),
-            [tools](std::string_view text) { return textWidthIn(tools->font.get(), text); },
-            tools->fontPoints};
+    // The plan measures with the last font it asked for as long as it keeps these facts.
+    std::shared_ptr<const Win32Display::Tools> tools = display_.at(dpi);
+    const double points = tools->fontPoints;
+    return {.dotsPerInch = static_cast<double>(dpi),
+            .textSize =
+                [display = &display_, dpi, tools = std::move(tools)](std::string_view text,
+                                                                     double textScale) mutable {
+                    if (tools->textScale != textScale) {
+                        tools = display->at(dpi, textScale);
+                    }
+                    return textSizeIn(tools->font.get(), text);
+                },
+            .fontPoints = points,
+            .room = Win32Window::roomOnScreen(dpi)};
 }
 
 std::unique_ptr<Window> Win32Backend::createWindow(const LayoutPlan& plan, WindowEvents& events) {

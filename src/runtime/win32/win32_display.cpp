@@ -1,6 +1,8 @@
 // The screen's resolutions, the message font and the program icons at each, asked of the system.
 #include "runtime/win32/win32_display.h"
 
+#include <cmath>
+
 #include "runtime/accepted_dpi.h"
 
 namespace quantaro::win32 {
@@ -32,7 +34,7 @@ int metricAt(int index, int dpi, int systemDpi) {
 }
 
 // Native dialogs write every control in the message font; so does the program.
-FontHandle messageFont(int dpi, int systemDpi) {
+FontHandle messageFont(int dpi, int systemDpi, double textScale) {
     static const auto forDpi =
         perResolution<decltype(SystemParametersInfoForDpi)>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
@@ -44,9 +46,11 @@ FontHandle messageFont(int dpi, int systemDpi) {
     if (!read) {
         throwLastError("SystemParametersInfoW");
     }
+    LONG& height = metrics.lfMessageFont.lfHeight;
     if (forDpi == nullptr) {
-        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, systemDpi);
+        height = MulDiv(height, dpi, systemDpi);
     }
+    height = static_cast<LONG>(std::lround(height * textScale));
     FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
     if (!font) {
         throwLastError("CreateFontIndirectW");
@@ -95,17 +99,18 @@ void Win32Display::settingsChanged() {
     highContrast_ = systemHighContrast();
 }
 
-std::shared_ptr<const Win32Display::Tools> Win32Display::at(int dpi) {
+std::shared_ptr<const Win32Display::Tools> Win32Display::at(int dpi, double textScale) {
     forgetReleased();
-    if (auto held = tools_[dpi].lock()) {
+    std::weak_ptr<const Tools>& entry = tools_[{dpi, textScale}];
+    if (auto held = entry.lock()) {
         return held;
     }
-    FontHandle font = messageFont(dpi, systemDpi_);
+    FontHandle font = messageFont(dpi, systemDpi_, textScale);
     const double points = pointsOf(font.get(), dpi);
     auto tools = std::make_shared<const Tools>(
-        Tools{std::move(font), points, programIcon(metricAt(SM_CXICON, dpi, systemDpi_)),
+        Tools{std::move(font), points, textScale, programIcon(metricAt(SM_CXICON, dpi, systemDpi_)),
               programIcon(metricAt(SM_CXSMICON, dpi, systemDpi_))});
-    tools_[dpi] = tools;
+    entry = tools;
     return tools;
 }
 

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "runtime/colour.h"
 #include "runtime/contrast_paint.h"
@@ -20,10 +21,12 @@ namespace quantaro::win32 {
 class Win32Display {
   public:
     // The message font, and the program icon at the system's icon size (task switcher, About
-    // picture) and at its small icon size (title bar, taskbar), for one resolution.
+    // picture) and at its small icon size (title bar, taskbar), for one resolution; the font at
+    // a fraction of its size, where the screen has no room for a window as large as it.
     struct Tools {
         FontHandle font;
         double fontPoints;  // the size of the font, which the text-size setting makes larger
+        double textScale;   // the fraction of the message font's size it is
         IconHandle icon;
         IconHandle smallIcon;
     };
@@ -34,9 +37,9 @@ class Win32Display {
 
     // The resolution windows open at: the system's.
     int systemDpi() const { return systemDpi_; }
-    // The tools for a resolution: the ones a window holds already, else made. They live as
-    // long as someone holds them.
-    std::shared_ptr<const Tools> at(int dpi);
+    // The tools for a resolution and a fraction of the font's size: the ones a window holds
+    // already, else made. They live as long as someone holds them.
+    std::shared_ptr<const Tools> at(int dpi, double textScale = 1);
     // How many resolutions' tools are alive now.
     std::size_t resolutionsHeld();
 
@@ -69,7 +72,7 @@ class Win32Display {
     // tells the windows that a setting changed (every control paint would otherwise ask again).
     bool highContrast_;
     int systemDpi_;
-    std::map<int, std::weak_ptr<const Tools>> tools_;
+    std::map<std::pair<int, double>, std::weak_ptr<const Tools>> tools_;
     void forgetReleased();
     std::map<Colour, BrushHandle> solidBrushes_;
 };

@@ -70,15 +70,18 @@ std::string utf8FromAnsi(std::string_view text) {
     return utf8FromWide(wideFrom(CP_ACP, text));
 }
 
-int textWidthIn(HFONT font, std::string_view text) {
+PixelSize textSizeIn(HFONT font, std::string_view text) {
     const std::wstring wide = wideFromUtf8(text);
     const HDC dc = GetDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent{};
     GetTextExtentPoint32W(dc, wide.data(), lengthOf(wide.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     ReleaseDC(nullptr, dc);
-    return static_cast<int>(extent.cx);
+    return {static_cast<int>(extent.cx),
+            static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading)};
 }
 
 }  // namespace quantaro::win32

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/layout_plan.h"
+
 namespace quantaro::win32 {
 
 std::wstring wideFromUtf8(std::string_view text);
@@ -16,7 +18,8 @@ std::string utf8FromWide(std::wstring_view text);
 std::string ansiFromUtf8(std::string_view text);
 std::string utf8FromAnsi(std::string_view text);
 
-// The width in pixels of a text drawn in a font: how every plan measures a window's words.
-int textWidthIn(HFONT font, std::string_view text);
+// The width in pixels of a text drawn on one line in a font, and the height of a line in it:
+// how every plan measures a window's words.
+PixelSize textSizeIn(HFONT font, std::string_view text);
 
 }  // namespace quantaro::win32

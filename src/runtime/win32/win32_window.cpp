@@ -86,7 +86,7 @@ Win32Window::Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEv
     }
     SetWindowLongPtrW(handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     answerScreenReaders(handle(), accessible_);
-    tools_ = backend_.display().at(dpi());
+    tools_ = backend_.display().at(dpi(), plan.textScale());
     setIcons(*tools_);
     createControls();
     backend_.windowOpened(*this);
@@ -101,6 +101,17 @@ void Win32Window::setIcons(const Win32Display::Tools& tools) {
 
 int Win32Window::dpi() const {
     return static_cast<int>(std::lround(plan_.dotsPerInch()));
+}
+
+PixelSize Win32Window::roomOnScreen(int dpi) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    // The dialog frame is the wider of the two the program's windows have.
+    const PixelSize frame =
+        Win32Display::frameAround({0, 0}, windowStyle, WS_EX_DLGMODALFRAME, dpi);
+    return {work.right - work.left - frame.width, work.bottom - work.top - frame.height};
 }
 
 PixelSize Win32Window::frameSize(PixelSize client, int dpi) const {
@@ -229,7 +240,8 @@ void Win32Window::activate(std::size_t control) {
 
 void Win32Window::followScreen(int dpi, std::optional<POINT> topLeft) {
     events_.screenChanged(backend_.screenFactsAt(dpi));
-    std::shared_ptr<const Win32Display::Tools> tools = backend_.display().at(dpi);
+    std::shared_ptr<const Win32Display::Tools> tools =
+        backend_.display().at(dpi, plan_.textScale());
     setIcons(*tools);
     for (const auto& control : controls_) {
         control->followPlan(*tools);

@@ -25,6 +25,9 @@ class Win32Backend;
 class Win32Window final : public Window {
   public:
     Win32Window(Win32Backend& backend, const LayoutPlan& plan, WindowEvents& events);
+    // The largest client area a window of the program may have on the primary screen's work
+    // area, framed at this resolution.
+    static PixelSize roomOnScreen(int dpi);
     ~Win32Window() override;
 
     Win32Control& widget(std::size_t index) override { return *controls_.at(index); }

@@ -43,18 +43,21 @@ int iconWidth(HICON icon) {
 // message font drawn for that resolution.
 LayoutPlan planAt(const FormLayout& layout, int dpi) {
     const LOGFONTW font = messageFontAt(dpi);
-    return LayoutPlan(layout, {static_cast<double>(dpi), [font](std::string_view text) {
-                                   const std::wstring wide(text.begin(), text.end());
-                                   const HDC dc = GetDC(nullptr);
-                                   const HFONT made = CreateFontIndirectW(&font);
-                                   const HGDIOBJ previous = SelectObject(dc, made);
-                                   SIZE extent{};
-                                   GetTextExtentPoint32W(dc, wide.data(),
-                                                         static_cast<int>(wide.size()), &extent);
-                                   DeleteObject(SelectObject(dc, previous));
-                                   ReleaseDC(nullptr, dc);
-                                   return static_cast<int>(extent.cx);
-                               }});
+    return LayoutPlan(
+        layout,
+        {static_cast<double>(dpi), [font](std::string_view text, double) {
+             const std::wstring wide(text.begin(), text.end());
+             const HDC dc = GetDC(nullptr);
+             const HFONT made = CreateFontIndirectW(&font);
+             const HGDIOBJ previous = SelectObject(dc, made);
+             SIZE extent{};
+             GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent);
+             TEXTMETRICW metrics{};
+             GetTextMetricsW(dc, &metrics);
+             DeleteObject(SelectObject(dc, previous));
+             ReleaseDC(nullptr, dc);
+             return PixelSize{static_cast<int>(extent.cx), static_cast<int>(metrics.tmHeight)};
+         }});
 }
 
 TEST(Win32Windows, HaveFixedBordersTheMessageFontAndOnlyTheConverterWindowATaskbarButton) {
