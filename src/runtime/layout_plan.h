@@ -74,7 +74,8 @@ struct LinePlan {
 
 class LayoutPlan {
   public:
-    // Throws std::logic_error for a table that breaks a rule of layout_check.h.
+    // Throws std::logic_error for a table that breaks a rule of layout_check.h, and for a window
+    // whose texts no size of its font lets fit (layout_fit.cpp).
     LayoutPlan(const FormLayout& layout, const ScreenFacts& screen);
     // Plans the same table again for a screen of another resolution. Every ControlPlan keeps
     // its address, so the controls built from them stay bound to theirs.
