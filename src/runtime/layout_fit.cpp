@@ -2,9 +2,7 @@
 // and what the plan changes while it breaks one. A window whose texts do not fit grows, keeping
 // its proportions, while the screen has room; on a screen without room its texts get smaller.
 #include <algorithm>
-#include <string>
 
-#include "runtime/layout_check.h"
 #include "runtime/layout_plan.h"
 
 namespace quantaro {
@@ -44,58 +42,58 @@ bool LayoutPlan::growOrShrinkText(double largest) {
     return false;
 }
 
-// The lines a label's caption takes, wrapped between words as the toolkits wrap it.
+// The lines a label's caption takes, wrapped between words as the toolkits wrap it: a line is
+// the caption from its first word up to the last that fits.
 int LayoutPlan::linesOf(std::string_view caption, int width) const {
-    int lines = 0;
-    std::string line;
+    int lines = 1;
+    std::size_t lineStart = 0;
     for (std::size_t start = 0; start < caption.size();) {
         const std::size_t end = std::min(caption.find(' ', start), caption.size());
-        const std::string_view word = caption.substr(start, end - start);
-        std::string longer = line.empty() ? std::string(word) : line + ' ' + std::string(word);
-        if (!line.empty() && measured(longer).width > width) {
+        if (start > lineStart &&
+            measured(caption.substr(lineStart, end - lineStart)).width > width) {
             ++lines;
-            longer = word;
+            lineStart = start;
         }
-        line = std::move(longer);
         start = end + 1;
     }
-    return lines + (line.empty() ? 0 : 1);
+    return lines;
 }
 
-std::optional<std::string_view> LayoutPlan::misfit() const {
+const char* LayoutPlan::misfit() const {
     for (std::size_t index = 0; index < controls_.size(); ++index) {
-        if (const auto broken = misfitOf(index)) {
+        if (const char* broken = misfitOf(index)) {
             return broken;
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-std::optional<std::string_view> LayoutPlan::misfitOf(std::size_t index) const {
+const char* LayoutPlan::misfitOf(std::size_t index) const {
     const ControlPlan& plan = controls_[index];
     const PixelRect container = plan.frame ? controls_[*plan.frame].inWindow
                                            : PixelRect{0, 0, clientSize_.width, clientSize_.height};
     if (!contains(container, plan.inWindow)) {
-        return "a control runs out of its window or frame";
+        return "no size of the font fits the window: a control runs out of its window or frame";
     }
     for (std::size_t other = 0; other < index; ++other) {
         if (overlap(plan.inWindow, controls_[other].inWindow) &&
             !overlap(tableRect(*plan.row), tableRect(*controls_[other].row))) {
-            return "a control runs into one its table keeps apart from it";
+            return "no size of the font fits the window: a control runs into one its table keeps "
+                   "apart from it";
         }
     }
     const ControlKind kind = plan.row->kind;
     if ((kind != ControlKind::Label && kind != ControlKind::Button) || plan.row->caption.empty()) {
-        return std::nullopt;
+        return nullptr;
     }
     const bool oneLine = kind == ControlKind::Button || plan.textCentred;
     const PixelSize line = measured(plan.row->caption);
     if ((oneLine && kind == ControlKind::Label && line.width > plan.inWindow.width) ||
         (oneLine ? 1 : linesOf(plan.row->caption, plan.inWindow.width)) * line.height >
             plan.inWindow.height) {
-        return "a text runs out of its control";
+        return "no size of the font fits the window: a text runs out of its control";
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 }  // namespace quantaro

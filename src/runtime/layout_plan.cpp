@@ -82,9 +82,9 @@ LayoutPlan::LayoutPlan(const FormLayout& layout, const ScreenFacts& screen)
     scale_ = std::min(wantedScale_, largest);
     textScale_ = scale_ / wantedScale_;
     planAtScale();
-    for (auto broken = misfit(); broken; broken = misfit()) {
+    for (const char* broken = misfit(); broken != nullptr; broken = misfit()) {
         if (!growOrShrinkText(largest)) {
-            throw std::logic_error("no size of the font fits the window: " + std::string(*broken));
+            throw std::logic_error(broken);
         }
         planAtScale();
     }

@@ -116,8 +116,9 @@ class LayoutPlan {
     PixelRect tableRect(const ControlLayout& row) const;
     PixelSize measured(std::string_view text) const;
     int linesOf(std::string_view caption, int width) const;
-    std::optional<std::string_view> misfit() const;
-    std::optional<std::string_view> misfitOf(std::size_t index) const;
+    // What the window breaks as planned, said as the plan's refusal; nullptr: nothing.
+    const char* misfit() const;
+    const char* misfitOf(std::size_t index) const;
     void levelLabelsWithTheirBoxes();
     void widenButtonsToTheirCaptions();
     void nameControls();
