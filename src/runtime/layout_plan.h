@@ -82,12 +82,6 @@ class LayoutPlan {
     void replanFor(const ScreenFacts& screen);
 
     double dotsPerInch() const { return screen_.dotsPerInch; }
-    // How many pixels one of the tables' pixels at 96 dots per inch takes. The whole window grows
-    // with the screen's resolution and with an interface font larger than the tables' (never
-    // smaller), as a dialog grows with its font, keeping its proportions; further where the font
-    // is wider than the tables were drawn for, until every text fits its control; never beyond
-    // the room the screen has, nor below the tables' own size.
-    double scale() const { return scale_; }
     // The fraction of the interface font's size the window's texts are drawn at: 1, unless the
     // screen has no room for the window as large as the font would make it.
     double textScale() const { return textScale_; }
@@ -129,6 +123,11 @@ class LayoutPlan {
 
     const FormLayout* layout_;
     ScreenFacts screen_;
+    // How many pixels one of the tables' pixels at 96 dots per inch takes. The whole window grows
+    // with the screen's resolution and with an interface font larger than the tables' (never
+    // smaller), as a dialog grows with its font, keeping its proportions: the scale it wants.
+    // It grows further where the font is wider than the tables were drawn for, until every text
+    // fits its control; never beyond the room the screen has, nor below the tables' own size.
     double wantedScale_;
     double scale_;
     double textScale_;

@@ -30,6 +30,14 @@ DWORD extendedStyleOf(const FormLayout& layout) {
     return style;
 }
 
+// The screen less the taskbar and docked bars, of one monitor.
+RECT workAreaOf(HMONITOR handle) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(handle, &monitor);
+    return monitor.rcWork;
+}
+
 // Tab follows the stacking order of the window's children from the top, and a new child goes
 // to the bottom. So the controls that take the focus are made first, in tab order, each right
 // after the label that names it, where Windows looks for a box's label; then the frames and
@@ -104,10 +112,7 @@ int Win32Window::dpi() const {
 }
 
 PixelSize Win32Window::roomOnScreen(int dpi) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = workAreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
     // The dialog frame is the wider of the two the program's windows have.
     const PixelSize frame =
         Win32Display::frameAround({0, 0}, windowStyle, WS_EX_DLGMODALFRAME, dpi);
@@ -207,10 +212,7 @@ void Win32Window::showInTaskbar() {
 void Win32Window::centre() {
     RECT frame;
     GetWindowRect(handle(), &frame);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = workAreaOf(MonitorFromWindow(handle(), MONITOR_DEFAULTTOPRIMARY));
     const PixelRect place =
         centredIn({work.left, work.top, work.right - work.left, work.bottom - work.top},
                   {frame.right - frame.left, frame.bottom - frame.top});
